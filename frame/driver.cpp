@@ -1,0 +1,47 @@
+#include "driver.h"
+
+#include "console_pause.h"
+#include "input_error.h"
+#include "point_file.h"
+#include "point_order.h"
+#include "scene.h"
+#include "stopwatch.h"
+#include "timing_log.h"
+#include "viewer.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
+                           const char* point_file_name, const char* log_name) {
+    PointFile file(point_file_name);
+    TimingLog log(log_name);
+
+    const Stopwatch stopwatch;
+    const PointFileHeader header = file.read_header(point_capacity);
+    read_points(file, points, header.n);
+    std::qsort(points, static_cast<std::size_t>(header.n), sizeof(Point), compare_points);
+    std::int32_t h = 0;
+    for (std::int32_t run = 0; run < header.repetitions; ++run) h = program.hull(points, hull, header.n);
+    const std::int64_t elapsed_ms = stopwatch.elapsed_ms();
+
+    log.append_and_close(format_log_line(format_label(program.label_format, header.n), elapsed_ms));
+    file.close();
+    return h;
+}
+
+int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
+               char** argv) {
+    std::int32_t h = 0;
+    try {
+        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName);
+    } catch (const InputError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    // An empty point set has no hull, so it gets no outline either.
+    if (h > 0) add_outline(hull, h);
+    show_scene(argc, argv);
+    pause_console();
+    return 0;
+}

@@ -1,0 +1,122 @@
+#include "point_file.h"
+
+#include "input_error.h"
+#include "scene.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+constexpr ColorCode kArrayColor = 9;
+constexpr ColorCode kSceneBlue = 2;
+
+bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Drops one leading '+', which the numeric parsers below do not take.
+std::string_view without_plus(std::string_view token) {
+    if (token.size() > 1 && token.front() == '+' && token[1] != '-' && token[1] != '+') token.remove_prefix(1);
+    return token;
+}
+
+std::string quoted(std::string_view token) {
+    constexpr std::size_t kShown = 40;
+    std::string shown(token.substr(0, kShown));
+    if (token.size() > kShown) shown += "...";
+    return "'" + shown + "'";
+}
+
+}  // namespace
+
+PointFile::PointFile(std::string name) : name_(std::move(name)) {
+    file_ = std::fopen(name_.c_str(), "r");
+    if (!file_) throw InputError("Greska: ne mogu da otvorim datoteku " + name_ + " za citanje.");
+}
+
+PointFile::~PointFile() { close(); }
+
+void PointFile::close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+}
+
+void PointFile::fail(const std::string& problem) const {
+    throw InputError("Greska: " + name_ + ": " + problem + ".");
+}
+
+PointFileHeader PointFile::read_header(std::int32_t point_capacity) {
+    char buffer[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file_)) > 0) text_.append(buffer, got);
+    if (std::ferror(file_)) fail("citanje datoteke nije uspelo");
+
+    PointFileHeader header{};
+    header.n = read_integer("broj tacaka n");
+    header.repetitions = read_integer("broj ponavljanja R");
+    if (header.n < 0 || header.n > point_capacity) {
+        fail("broj tacaka n = " + std::to_string(header.n) + " je van dozvoljenog opsega 0.." +
+             std::to_string(point_capacity));
+    }
+    if (header.repetitions < 1) {
+        fail("broj ponavljanja R = " + std::to_string(header.repetitions) + " mora biti najmanje 1");
+    }
+    return header;
+}
+
+bool PointFile::next_token(std::string_view& token) {
+    while (pos_ < text_.size() && is_space(text_[pos_])) ++pos_;
+    const std::size_t start = pos_;
+    while (pos_ < text_.size() && !is_space(text_[pos_])) ++pos_;
+    token = std::string_view(text_).substr(start, pos_ - start);
+    return !token.empty();
+}
+
+std::int32_t PointFile::read_integer(const char* what) {
+    std::string_view token;
+    if (!next_token(token)) fail(std::string("nedostaje ") + what + " (kraj datoteke)");
+    const std::string_view digits = without_plus(token);
+    std::int32_t value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec == std::errc::result_out_of_range) fail(std::string(what) + ": " + quoted(token) + " je van opsega celih brojeva");
+    if (ec != std::errc() || end != digits.data() + digits.size()) fail(std::string(what) + ": " + quoted(token) + " nije ceo broj");
+    return value;
+}
+
+float PointFile::read_coordinate(const char* axis, std::int32_t index, std::int32_t n) {
+    const std::string what = std::string("koordinata ") + axis + " tacke " + std::to_string(index + 1) + " od " + std::to_string(n);
+    std::string_view token;
+    if (!next_token(token)) fail("nedostaje " + what + " (kraj datoteke)");
+    const std::string_view number = without_plus(token);
+    float value = 0.0f;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (end != number.data() + number.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+        fail(what + ": " + quoted(token) + " nije broj");
+    }
+    if (ec == std::errc::result_out_of_range) {
+        // Too large for a float, or so small that it rounds to zero or to a
+        // subnormal: let the C library round it as the scan would.
+        value = std::strtof(std::string(number).c_str(), nullptr);
+    }
+    if (!std::isfinite(value)) fail(what + ": " + quoted(token) + " nije konacan broj u opsegu jednostruke preciznosti");
+    return value;
+}
+
+Point PointFile::read_point(std::int32_t index, std::int32_t n) {
+    Point p;
+    p.x = read_coordinate("x", index, n);
+    p.y = read_coordinate("y", index, n);
+    return p;
+}
+
+void read_points(PointFile& file, Point* points, std::int32_t n) {
+    for (std::int32_t i = 0; i < n; ++i) {
+        Point p = file.read_point(i, n);
+        p.color = kArrayColor;
+        points[i] = p;
+        add_point(p, kSceneBlue);
+    }
+}

@@ -1,0 +1,46 @@
+// The one turn test of the project: the exact sign of the cross product
+// (b - a) x (c - a) of single-precision points, their coordinates taken as
+// real numbers.
+//
+// The cross product is first evaluated in double precision, the way it is
+// written: (c.y - a.y)(b.x - a.x) - (b.y - a.y)(c.x - a.x). A forward error
+// bound on that evaluation decides its sign in nearly every case; where the
+// value is too close to zero for the bound to decide, the sign is computed
+// exactly with integer arithmetic. Wherever the double evaluation is exact
+// (for instance on integer coordinates below 2^24) the fast path alone
+// answers, and answers the same as the plain formula.
+#pragma once
+
+#include "point.h"
+
+#include <cmath>
+
+// Sign of the exact cross product; the slow path of turn_sign.
+int exact_turn_sign(const Point& a, const Point& b, const Point& c);
+
+// Relative error bound of the double evaluation: with l and r the two
+// rounded products, |computed - exact| <= kTurnErrorBound * (|l| + |r|)
+// for every pair of double differences of floats (no overflow or underflow
+// is possible for float inputs widened to double).
+inline constexpr double kTurnEpsilon = 1.0 / 9007199254740992.0;  // 2^-53
+inline constexpr double kTurnErrorBound = (3.0 + 16.0 * kTurnEpsilon) * kTurnEpsilon;
+
+// +1: a -> b -> c turns counter-clockwise (c strictly left of the directed
+// line a -> b, y axis up); -1: clockwise (strictly right); 0: collinear,
+// including any two of the points being equal.
+inline int turn_sign(const Point& a, const Point& b, const Point& c) {
+    const double ax = a.x;
+    const double ay = a.y;
+    const double left = (static_cast<double>(c.y) - ay) * (static_cast<double>(b.x) - ax);
+    const double right = (static_cast<double>(b.y) - ay) * (static_cast<double>(c.x) - ax);
+    const double cross = left - right;
+    // Terms of opposite sign (or a zero term) cannot cancel: the rounded
+    // difference has the sign of the exact one.
+    if ((left > 0.0 && right <= 0.0) || (left < 0.0 && right >= 0.0) || left == 0.0) {
+        return (cross > 0.0) - (cross < 0.0);
+    }
+    const double bound = kTurnErrorBound * (std::fabs(left) + std::fabs(right));
+    if (cross > bound) return 1;
+    if (cross < -bound) return -1;
+    return exact_turn_sign(a, b, c);
+}

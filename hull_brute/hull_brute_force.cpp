@@ -1,0 +1,77 @@
+#include "hull_brute_force.h"
+
+#include "predicates.h"
+
+#include <vector>
+
+std::int32_t orientation(Point p1, Point p2, Point p3) {
+    switch (turn_sign(p1, p2, p3)) {
+        case -1: return 1;
+        case 1: return 0;
+        default: return -1;
+    }
+}
+
+namespace {
+
+bool same_position(const Point& a, const Point& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+// Copies the closed polygon points[order[0]], ... and the closing copy of
+// the first vertex; returns the vertex count.
+std::int32_t write_polygon(const Point* points, Point* hull, const std::int32_t* order, std::int32_t count) {
+    for (std::int32_t v = 0; v < count; ++v) hull[v] = points[order[v]];
+    hull[count] = hull[0];
+    return count;
+}
+
+}  // namespace
+
+std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n) {
+    if (n <= 0) return 0;
+
+    // Phase 1: an ordered pair (i, j) of distinct positions is a hull edge when
+    // no point lies strictly to the right of i -> j. The chain below only ever
+    // follows, from each start point, the accepted edge with the least end
+    // index, so that is all that is kept: next_vertex[i], or -1.
+    std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n), -1);
+    bool any_point_off_a_line = false;
+    for (std::int32_t i = 0; i < n; ++i) {
+        for (std::int32_t j = 0; j < n; ++j) {
+            if (j == i) continue;
+            bool rejected = false;
+            for (std::int32_t k = 0; k < n; ++k) {
+                if (k == i || k == j) continue;
+                if (orientation(points[i], points[j], points[k]) == 1) {
+                    rejected = true;
+                    break;
+                }
+            }
+            if (rejected) {
+                any_point_off_a_line = true;
+            } else if (next_vertex[static_cast<std::size_t>(i)] < 0 && !same_position(points[i], points[j])) {
+                next_vertex[static_cast<std::size_t>(i)] = j;
+            }
+        }
+    }
+
+    // Degenerate sets: no point is ever strictly right of any pair exactly
+    // when all points lie on one line (all equal included).
+    if (!any_point_off_a_line) {
+        const std::int32_t ends[2] = {0, n - 1};
+        return write_polygon(points, hull, ends, same_position(points[0], points[n - 1]) ? 1 : 2);
+    }
+
+    // Phase 2: follow the kept edges from points[0], the first point in sort
+    // order and always a vertex, until the chain closes. A closed hull has at
+    // most n vertices, so n steps bound the walk whatever the input.
+    std::vector<std::int32_t> order;
+    order.reserve(static_cast<std::size_t>(n));
+    std::int32_t current = 0;
+    do {
+        order.push_back(current);
+        current = next_vertex[static_cast<std::size_t>(current)];
+    } while (current > 0 && static_cast<std::int32_t>(order.size()) < n);
+    return write_polygon(points, hull, order.data(), static_cast<std::int32_t>(order.size()));
+}
