@@ -1,0 +1,75 @@
+#include "camera.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Where a point of the plane z = 0 lands in normalized device coordinates.
+struct Ndc {
+    double x;
+    double y;
+};
+
+Ndc project(const CameraView& v, double x, double y) {
+    const double half_h = v.distance * std::tan(kFieldOfViewDegrees * 0.5 * std::numbers::pi / 180.0);
+    return {(x - v.center_x) / (half_h * v.aspect), (y - v.center_y) / half_h};
+}
+
+void expect_box_fits(Point lower, Point upper, int width, int height) {
+    const CameraView v = frame_camera(lower, upper, width, height);
+    EXPECT_GT(v.distance, 0.0);
+    EXPECT_LT(v.near_plane, v.distance);
+    EXPECT_GT(v.far_plane, v.distance);
+    const double corners[4][2] = {{lower.x, lower.y}, {lower.x, upper.y}, {upper.x, lower.y}, {upper.x, upper.y}};
+    double widest = 0.0;
+    for (const auto& c : corners) {
+        const Ndc p = project(v, c[0], c[1]);
+        EXPECT_LE(std::fabs(p.x), kFillRatio + 1e-9) << width << "x" << height;
+        EXPECT_LE(std::fabs(p.y), kFillRatio + 1e-9) << width << "x" << height;
+        widest = std::max({widest, std::fabs(p.x), std::fabs(p.y)});
+    }
+    // The box fills the window along one axis: no wasted zoom.
+    if (upper.x > lower.x || upper.y > lower.y) {
+        EXPECT_NEAR(widest, kFillRatio, 1e-9);
+    }
+}
+
+TEST(Camera, WholeBoxInViewForEveryWindowShape) {
+    const Point boxes[][2] = {
+        {{0, 0, 9}, {299, 299, 9}},        // generator's sets: top and bottom rows stay in view
+        {{500, 500, 9}, {600, 600, 9}},    // far from the origin
+        {{-50, 0, 9}, {50, 10, 9}},        // wide and flat
+        {{-3e4f, -2e4f, 9}, {-1e4f, 0, 9}},  // negative
+        {{0, 0, 9}, {100, 300, 9}},        // tall
+    };
+    for (const auto& box : boxes) {
+        for (const auto& size : {std::pair{1024, 700}, std::pair{600, 900}, std::pair{2000, 100}}) {
+            expect_box_fits(box[0], box[1], size.first, size.second);
+        }
+    }
+}
+
+TEST(Camera, CentreOfBounds) {
+    const CameraView v = frame_camera(Point{-50, 0, 9}, Point{50, 10, 9}, 1024, 700);
+    EXPECT_EQ(v.center_x, 0.0);
+    EXPECT_EQ(v.center_y, 5.0);
+}
+
+TEST(Camera, DegenerateBoxes) {
+    // A single point at the origin still gets a positive distance.
+    const CameraView single = frame_camera(Point{0, 0, 9}, Point{0, 0, 9}, 1024, 700);
+    EXPECT_GT(single.distance, 0.0);
+    EXPECT_GT(single.near_plane, 0.0);
+    // The empty scene's inverted start box frames the start area.
+    const CameraView empty = frame_camera(Point{1024, 700, 9}, Point{0, 0, 9}, 1024, 700);
+    EXPECT_EQ(empty.center_x, 512.0);
+    EXPECT_EQ(empty.center_y, 350.0);
+    EXPECT_GT(empty.distance, 0.0);
+    // A zero height counts as one pixel.
+    EXPECT_EQ(frame_camera(Point{0, 0, 9}, Point{1, 1, 9}, 300, 0).aspect, 300.0);
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include "driver.h"
+#include "hull_brute_profile.h"
+#include "hull_chain_profile.h"
+#include "input_error.h"
+#include "support/scene_reset.h"
+#include "support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <vector>
+
+namespace {
+
+class DriverTest : public ::testing::Test {
+protected:
+    void SetUp() override { reset_scene(); }
+    void TearDown() override { reset_scene(); }
+
+    // Runs the benchmark steps of a program on the given point file text.
+    std::int32_t run(const HullProgram& program, std::int32_t capacity, const std::string& text) {
+        dir.write("generator.test", text);
+        points.assign(static_cast<std::size_t>(capacity), Point{});
+        hull.assign(2 * static_cast<std::size_t>(capacity), Point{});
+        return run_benchmark(program, points.data(), hull.data(), capacity, (dir / "generator.test").c_str(),
+                             (dir / "statistika.out").c_str());
+    }
+
+    ScratchDir dir;
+    std::vector<Point> points;
+    std::vector<Point> hull;
+};
+
+TEST_F(DriverTest, BothProgramsAppendTheirLinesInOrder) {
+    const std::string triangle = "3 1\n0 0\n10 0\n0 10\n";
+    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, triangle), 3);
+    EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, triangle), 3);
+    EXPECT_EQ(hull[1].y, 10);  // clockwise: (0, 0), (0, 10), (10, 0)
+    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, triangle), 3);
+    EXPECT_EQ(hull[1].x, 10);  // counter-clockwise: (0, 0), (10, 0), (0, 10)
+    const std::regex log(
+        "n\\^3\\(n=3\\): +\\d+ sekundi +\\d+ milisekundi\n"
+        "n\\*logn\\(n=3\\): +\\d+ sekundi +\\d+ milisekundi\n"
+        "n\\^3\\(n=3\\): +\\d+ sekundi +\\d+ milisekundi\n");
+    EXPECT_TRUE(std::regex_match(dir.read("statistika.out"), log)) << dir.read("statistika.out");
+}
+
+TEST_F(DriverTest, SortsDecimalPointsAndKeepsArrayColour) {
+    EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, "4 2\n2.25 1\n1.5 2.25\n1.5 -1\n0.5 0\n"), 4);
+    const float xs[] = {0.5f, 1.5f, 1.5f, 2.25f};
+    const float ys[] = {0.0f, -1.0f, 2.25f, 1.0f};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(points[i].x, xs[i]);
+        EXPECT_EQ(points[i].y, ys[i]);
+        EXPECT_EQ(points[i].color, 9);
+    }
+    EXPECT_EQ(scene_points.size(), 4u);
+}
+
+TEST_F(DriverTest, EmptyAndSinglePointSets) {
+    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, "0 3\n"), 0);
+    EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, "0 3\n"), 0);
+    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, "1 1\n5 6\n"), 1);
+    EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, "1 1\n5 6\n"), 1);
+    EXPECT_EQ(hull[0].x, 5);
+    const std::string log = dir.read("statistika.out");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
+}
+
+TEST_F(DriverTest, RefusedFilesLeaveTheLogAlone) {
+    dir.write("statistika.out", "old\n");
+    EXPECT_THROW(run(kHullBrute, kHullBrutePointCapacity, "10001 1\n"), InputError);
+    EXPECT_THROW(run(kHullChain, kHullChainPointCapacity, "20002 1\n"), InputError);
+    EXPECT_THROW(run(kHullChain, kHullChainPointCapacity, "3 1\n0 0\n1 1\n"), InputError);
+    EXPECT_EQ(dir.read("statistika.out"), "old\n");
+
+    std::filesystem::remove(dir / "statistika.out");
+    EXPECT_THROW(run(kHullBrute, kHullBrutePointCapacity, "2 0\n0 0\n1 1\n"), InputError);
+    EXPECT_FALSE(dir.exists("statistika.out"));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// The real hull programs, run as a user would: in a directory of their own,
+// on a point file, with or without a display.
+#include "support/child_process.h"
+#include "support/scratch_dir.h"
+#include "support/virtual_display.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string kPrograms[] = {HULL_BRUTE_BIN, HULL_CHAIN_BIN};
+
+struct Outcome {
+    int status;
+    std::string error_text;
+};
+
+// Runs a program that is expected to stop before opening its window; with
+// no display a window could not open quietly, so any attempt would show.
+Outcome run_without_display(const std::string& program, const ScratchDir& dir) {
+    ChildProcess child(program, {}, dir.path(), "", dir / "stderr.txt");
+    const int status = child.wait_for_exit(60s);
+    return {status, dir.read("stderr.txt")};
+}
+
+TEST(Programs, RefuseBadPointFilesWithoutWindowOrLogLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Greska: generator.test: nedostaje broj tacaka n (kraj datoteke).\n"},
+        {"3 1\n0 0\n1 1\n", "Greska: generator.test: nedostaje koordinata x tacke 3 od 3 (kraj datoteke).\n"},
+        {"2 1\n0 0\n1 abc\n", "Greska: generator.test: koordinata y tacke 2 od 2: 'abc' nije broj.\n"},
+        {"1 1\nnan 0\n", "Greska: generator.test: koordinata x tacke 1 od 1: 'nan' nije konacan broj u opsegu jednostruke preciznosti.\n"},
+        {"1 0\n0 0\n", "Greska: generator.test: broj ponavljanja R = 0 mora biti najmanje 1.\n"},
+        {"-2 1\n", "Greska: generator.test: broj tacaka n = -2 je van dozvoljenog opsega 0..%d.\n"},
+    };
+    const int capacities[] = {10000, 20001};
+    for (int p = 0; p < 2; ++p) {
+        for (const auto& [text, message] : cases) {
+            ScratchDir dir;
+            dir.write("generator.test", text);
+            const Outcome outcome = run_without_display(kPrograms[p], dir);
+            char expected[200];
+            std::snprintf(expected, sizeof expected, message, capacities[p]);
+            EXPECT_EQ(outcome.status, 1) << kPrograms[p] << " on '" << text << "'";
+            EXPECT_EQ(outcome.error_text, expected);
+            EXPECT_FALSE(dir.exists("statistika.out"));
+        }
+    }
+}
+
+TEST(Programs, RefuseMissingPointFileAndUnwritableLog) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir dir;
+        Outcome outcome = run_without_display(program, dir);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.error_text, "Greska: ne mogu da otvorim datoteku generator.test za citanje.\n");
+
+        dir.write("generator.test", "1 1\n0 0\n");
+        std::filesystem::create_directory(dir / "statistika.out");
+        outcome = run_without_display(program, dir);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.error_text, "Greska: ne mogu da otvorim datoteku statistika.out za dopisivanje.\n");
+    }
+}
+
+// Runs the program until its log line is written and its window is up, then
+// ends it.
+void run_until_window(const std::string& program, const ScratchDir& dir, const VirtualDisplay& display,
+                      std::size_t lines_expected) {
+    ChildProcess child(program, {}, dir.path(), display.name(), dir / "stderr.txt");
+    const auto lines = [&] {
+        const std::string log = dir.read("statistika.out");
+        return static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n'));
+    };
+    ASSERT_TRUE(wait_until([&] { return lines() == lines_expected || !child.running(); }, 60s));
+    EXPECT_TRUE(child.running()) << dir.read("stderr.txt");
+    // The window stays open until it is closed; ending the process is clean.
+    usleep(300'000);
+    EXPECT_TRUE(child.running());
+    EXPECT_EQ(child.stop(), 128 + SIGTERM);
+}
+
+TEST(Programs, BruteThenChainLeaveOneLineEachInOrder) {
+    VirtualDisplay display;
+    ScratchDir dir;
+    dir.write("generator.test", "5 3\n17 240\n0 0\n299 10\n150 150\n17 240\n");
+    run_until_window(HULL_BRUTE_BIN, dir, display, 1);
+    run_until_window(HULL_CHAIN_BIN, dir, display, 2);
+    const std::regex log(
+        "n\\^3\\(n=5\\): +\\d+ sekundi +\\d+ milisekundi\n"
+        "n\\*logn\\(n=5\\): +\\d+ sekundi +\\d+ milisekundi\n");
+    EXPECT_TRUE(std::regex_match(dir.read("statistika.out"), log)) << dir.read("statistika.out");
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "input_error.h"
+#include "support/scratch_dir.h"
+#include "timing_log.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TimingLog, LabelsOfBothPrograms) {
+    EXPECT_EQ(format_label("n^3(n=%d)", 1000), "n^3(n=1000)");
+    EXPECT_EQ(format_label("n*logn(n=%d)", 3), "n*logn(n=3)");
+    EXPECT_EQ(format_label("n*logn(n=%d)", 20001), "n*logn(n=20001)");  // the longest label, 15 characters
+}
+
+TEST(TimingLog, LineFormat) {
+    EXPECT_EQ(format_log_line("n^3(n=1000)", 2345), "n^3(n=1000):   2 sekundi   345 milisekundi\n");
+    EXPECT_EQ(format_log_line("n^3(n=3)", 61234), "n^3(n=3):  61 sekundi   234 milisekundi\n");
+    EXPECT_EQ(format_log_line("n^3(n=3)", 0), "n^3(n=3):   0 sekundi     0 milisekundi\n");
+    EXPECT_EQ(format_log_line("short", 5), "short   :   0 sekundi     5 milisekundi\n");  // padded to 8 columns
+}
+
+TEST(TimingLog, AppendsAndNeverTruncates) {
+    ScratchDir dir;
+    dir.write("statistika.out", "earlier line\n");
+    TimingLog((dir / "statistika.out").string()).append_and_close("first\n");
+    TimingLog((dir / "statistika.out").string()).append_and_close("second\n");
+    EXPECT_EQ(dir.read("statistika.out"), "earlier line\nfirst\nsecond\n");
+}
+
+TEST(TimingLog, RunWithoutLineLeavesNoNewFileAndKeepsAnOldOne) {
+    ScratchDir dir;
+    { TimingLog log((dir / "statistika.out").string()); }
+    EXPECT_FALSE(dir.exists("statistika.out"));
+
+    dir.write("statistika.out", "");
+    { TimingLog log((dir / "statistika.out").string()); }
+    EXPECT_TRUE(dir.exists("statistika.out"));
+}
+
+TEST(TimingLog, RefusesLogThatCannotBeOpenedOrWritten) {
+    ScratchDir dir;
+    std::filesystem::create_directory(dir / "statistika.out");
+    const std::string name = (dir / "statistika.out").string();
+    try {
+        TimingLog log(name);
+        FAIL() << "opened a directory for appending";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()), "Greska: ne mogu da otvorim datoteku " + name + " za dopisivanje.");
+    }
+    TimingLog full("/dev/full");
+    EXPECT_THROW(full.append_and_close("line\n"), InputError);
+}
+
+}  // namespace
