@@ -9,7 +9,7 @@
 #include <vector>
 
 inline std::vector<Point> sorted(std::vector<Point> points) {
-    std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
+    if (!points.empty()) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
     return points;
 }
 
