@@ -4,6 +4,7 @@
 #include "input_error.h"
 #include "point_file.h"
 #include "point_order.h"
+#include "progress.h"
 #include "scene.h"
 #include "stopwatch.h"
 #include "timing_log.h"
@@ -22,8 +23,13 @@ std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hul
     read_points(file, points, header.n);
     std::qsort(points, static_cast<std::size_t>(header.n), sizeof(Point), compare_points);
     std::int32_t h = 0;
-    for (std::int32_t run = 0; run < header.repetitions; ++run) h = program.hull(points, hull, header.n);
+    start_progress(header.repetitions);
+    for (std::int32_t run = 0; run < header.repetitions; ++run) {
+        note_run_started(run);
+        h = program.hull(points, hull, header.n);
+    }
     const std::int64_t elapsed_ms = stopwatch.elapsed_ms();
+    finish_progress();
 
     log.append_and_close(format_log_line(format_label(program.label_format, header.n), elapsed_ms));
     file.close();

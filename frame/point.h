@@ -13,6 +13,11 @@ struct Point {
 };
 static_assert(sizeof(Point) == 12, "a Point is two floats and a 32-bit colour code");
 
+// Whether two points stand at the same position, whatever their colours.
+inline bool same_position(const Point& a, const Point& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
 struct Segment {
     Point a;
     Point b;

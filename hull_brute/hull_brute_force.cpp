@@ -1,5 +1,6 @@
 #include "hull_brute_force.h"
 
+#include "edge_scan.h"
 #include "predicates.h"
 
 #include <vector>
@@ -13,10 +14,6 @@ std::int32_t orientation(Point p1, Point p2, Point p3) {
 }
 
 namespace {
-
-bool same_position(const Point& a, const Point& b) {
-    return a.x == b.x && a.y == b.y;
-}
 
 // Copies the closed polygon points[order[0]], ... and the closing copy of
 // the first vertex; returns the vertex count.
@@ -35,26 +32,8 @@ std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n) 
     // no point lies strictly to the right of i -> j. The chain below only ever
     // follows, from each start point, the accepted edge with the least end
     // index, so that is all that is kept: next_vertex[i], or -1.
-    std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n), -1);
-    bool any_point_off_a_line = false;
-    for (std::int32_t i = 0; i < n; ++i) {
-        for (std::int32_t j = 0; j < n; ++j) {
-            if (j == i) continue;
-            bool rejected = false;
-            for (std::int32_t k = 0; k < n; ++k) {
-                if (k == i || k == j) continue;
-                if (orientation(points[i], points[j], points[k]) == 1) {
-                    rejected = true;
-                    break;
-                }
-            }
-            if (rejected) {
-                any_point_off_a_line = true;
-            } else if (next_vertex[static_cast<std::size_t>(i)] < 0 && !same_position(points[i], points[j])) {
-                next_vertex[static_cast<std::size_t>(i)] = j;
-            }
-        }
-    }
+    std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n));
+    const bool any_point_off_a_line = scan_edges(points, n, next_vertex.data());
 
     // Degenerate sets: no point is ever strictly right of any pair exactly
     // when all points lie on one line (all equal included).

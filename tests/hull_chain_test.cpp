@@ -65,13 +65,21 @@ TEST(HullChain, FullCapacity) {
 }
 
 // Both hulls agree on the corners (extreme points) of random sets, including
-// dense ones full of repeats and of points on straight sides.
+// dense ones full of repeats and of points on straight sides, and sets whose
+// extent and coordinates take each of the brute force's exact scans:
+// small grids, large grids, very large grids and quarter units.
 TEST(HullAgreement, SameCornersOnRandomSets) {
     std::mt19937 rng(2024);
-    for (int round = 0; round < 400; ++round) {
+    const int ranges[] = {5, 300, 10000, 3000000, 40};
+    const float scales[] = {1.0f, 1.0f, 1.0f, 1.0f, 0.25f};
+    for (int round = 0; round < 500; ++round) {
         const int n = 1 + static_cast<int>(rng() % 60);
-        const int range = round % 3 == 0 ? 5 : 300;
-        const std::vector<Point> points = sorted(random_grid_points(rng, n, range));
+        std::vector<Point> points = random_grid_points(rng, n, ranges[round % 5]);
+        for (Point& p : points) {
+            p.x *= scales[round % 5];
+            p.y *= scales[round % 5];
+        }
+        points = sorted(points);
         std::vector<Point> brute_hull(points.size() + 1), chain_hull(2 * points.size());
         const std::int32_t hb = hull_brute_force(points.data(), brute_hull.data(), n);
         const std::int32_t hc = hull_monotone_chain(points.data(), chain_hull.data(), n);

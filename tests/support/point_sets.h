@@ -24,7 +24,6 @@ inline std::vector<Point> random_grid_points(std::mt19937& rng, int n, int range
     return points;
 }
 
-inline bool same_position(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
 
 #include "predicates.h"
 

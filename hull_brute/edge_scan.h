@@ -1,0 +1,20 @@
+// The first phase of the brute-force hull: every ordered pair of points is
+// tried as a hull edge against every other point.
+#pragma once
+
+#include "point.h"
+
+#include <cstdint>
+
+// Examines every ordered pair (i, j) of the n sorted points, scanning k in
+// ascending order and stopping at the first point strictly to the right of
+// i -> j. For each i, next_vertex[i] becomes the least j of another position
+// whose pair found no such point, or -1. Returns whether any pair was
+// rejected (false exactly when all points lie on one line).
+//
+// The sign of every turn is exact. Point sets on an integer grid of small
+// extent (what the generator writes) are scanned in exact integer or double
+// arithmetic, several k at a time with the widest vector instructions the
+// processor offers; a scan stops within the block holding the first point to
+// the right, which gives the same result as stopping at that point.
+bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex);
