@@ -14,9 +14,19 @@
 #include "point.h"
 
 #include <cmath>
+#include <cstdint>
 
 // Sign of the exact cross product; the slow path of turn_sign.
 int exact_turn_sign(const Point& a, const Point& b, const Point& c);
+
+// Whether v is an integer of magnitude below 2^24. On such coordinates the
+// differences are exact below 2^25, the products below 2^50 and their
+// difference below 2^51: the double evaluation is exact.
+inline bool is_small_integer(float v) {
+    const float magnitude = std::fabs(v);
+    const float in_range = magnitude < 16777216.0f ? magnitude : 0.5f;  // NaN too
+    return static_cast<float>(static_cast<std::int32_t>(in_range)) == in_range;
+}
 
 // Relative error bound of the double evaluation: with l and r the two
 // rounded products, |computed - exact| <= kTurnErrorBound * (|l| + |r|)
@@ -42,5 +52,11 @@ inline int turn_sign(const Point& a, const Point& b, const Point& c) {
     const double bound = kTurnErrorBound * (std::fabs(left) + std::fabs(right));
     if (cross > bound) return 1;
     if (cross < -bound) return -1;
+    // Collinear points of an integer grid land here (the value is 0): on
+    // integers below 2^24 every step above is exact.
+    if (is_small_integer(a.x) && is_small_integer(a.y) && is_small_integer(b.x) && is_small_integer(b.y) &&
+        is_small_integer(c.x) && is_small_integer(c.y)) {
+        return (cross > 0.0) - (cross < 0.0);
+    }
     return exact_turn_sign(a, b, c);
 }
