@@ -1,0 +1,23 @@
+// How much the benchmark measures: a short run by default, the whole range
+// on request.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+struct BenchProfile {
+    std::string_view name;
+    std::vector<std::int32_t> hull_sizes;   // each variant runs those up to its capacity
+    std::vector<std::int32_t> stage_sizes;  // parse, add_point, sort
+    double min_seconds;                     // Google Benchmark's minimum time per size
+    // A cubic variant skips a size whose call is predicted to take longer
+    // than this, judging by the sizes before it.
+    double cubic_call_limit_seconds;
+    // Points the scene-filling stages may add per size: the scene never gives
+    // memory back, so their iteration count is bounded by this.
+    std::int64_t scene_point_budget;
+};
+
+// "quick" or "full"; false for any other name.
+bool find_profile(std::string_view name, BenchProfile& profile);

@@ -1,0 +1,25 @@
+// The hull algorithms the benchmark times, side by side on the same input.
+#pragma once
+
+#include "hull_brute_profile.h"
+#include "hull_chain_profile.h"
+#include "point.h"
+
+#include <cstdint>
+#include <string_view>
+
+struct HullVariant {
+    std::string_view name;  // first part of the benchmark's name
+    std::int32_t (*hull)(const Point* sorted, Point* hull, std::int32_t n);
+    std::int32_t capacity;  // the largest n its program accepts
+    bool cubic;             // O(n^3): sizes whose call would run too long are left out
+};
+
+// Each entry is timed on every family and size up to its capacity. Further
+// variants of an algorithm (for instance a plain version of the brute force
+// kept as a baseline for a faster one) are added here as entries of their
+// own, named "brute_force_<what>", right after the one they are compared with.
+inline constexpr HullVariant kHullVariants[] = {
+    {"brute_force", kHullBrute.hull, kHullBrutePointCapacity, true},
+    {"monotone_chain", kHullChain.hull, kHullChainPointCapacity, false},
+};

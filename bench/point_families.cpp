@@ -1,0 +1,156 @@
+#include "point_families.h"
+
+#include "point_order.h"
+#include "predicates.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+#include <random>
+#include <stdexcept>
+
+namespace {
+
+// One seed for every family: the sets are the same on every run.
+constexpr std::mt19937::result_type kSeed = 20240611u;
+
+std::vector<Point> random_grid(std::int32_t n) {
+    std::mt19937 engine(kSeed);
+    std::uniform_int_distribution<int> coordinate(0, 299);
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (Point& p : points) {
+        p.x = static_cast<float>(coordinate(engine));
+        p.y = static_cast<float>(coordinate(engine));
+    }
+    return points;
+}
+
+std::vector<Point> disc(std::int32_t n) {
+    std::mt19937 engine(kSeed + 1);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::vector<Point> points;
+    points.reserve(static_cast<std::size_t>(n));
+    while (static_cast<std::int32_t>(points.size()) < n) {
+        const double u = unit(engine);
+        const double v = unit(engine);
+        if (u * u + v * v > 1.0) continue;  // rejection keeps the spread uniform
+        points.push_back(Point{static_cast<float>(std::round(u * kDiscRadius)),
+                               static_cast<float>(std::round(v * kDiscRadius))});
+    }
+    return points;
+}
+
+// m points at equal angles on the circle, rounded to integers, in
+// counter-clockwise order starting at the bottom.
+std::vector<Point> rounded_circle(std::int32_t m) {
+    std::vector<Point> points;
+    points.reserve(static_cast<std::size_t>(m));
+    for (std::int32_t i = 0; i < m; ++i) {
+        const double angle = -std::numbers::pi / 2 + 2 * std::numbers::pi * i / m;
+        const Point p{static_cast<float>(std::round(kCircleRadius * std::cos(angle))),
+                      static_cast<float>(std::round(kCircleRadius * std::sin(angle)))};
+        if (!points.empty() && points.back().x == p.x && points.back().y == p.y) continue;
+        points.push_back(p);
+    }
+    while (points.size() > 1 && points.back().x == points.front().x && points.back().y == points.front().y) {
+        points.pop_back();
+    }
+    return points;
+}
+
+// Drops every corner that rounding made flat or reflex, until all turn
+// strictly left. The polygon is star-shaped around the centre and starts
+// at its lowest point, a hull vertex that is never dropped.
+std::vector<Point> strict_corners(std::vector<Point> polygon) {
+    for (bool dropped = true; dropped && polygon.size() >= 3;) {
+        dropped = false;
+        std::vector<Point> kept;
+        kept.reserve(polygon.size());
+        for (const Point& p : polygon) {
+            while (kept.size() >= 2 && turn_sign(kept[kept.size() - 2], kept.back(), p) <= 0) {
+                kept.pop_back();
+                dropped = true;
+            }
+            kept.push_back(p);
+        }
+        // The corners next to the start, seen across the seam.
+        while (kept.size() >= 3 && turn_sign(kept[kept.size() - 2], kept.back(), kept.front()) <= 0) {
+            kept.pop_back();
+            dropped = true;
+        }
+        polygon = std::move(kept);
+    }
+    return polygon;
+}
+
+// n points in strictly convex position: the circle is sampled finer until
+// enough corners survive the rounding, then n of them are taken at equal
+// steps (any subset of points in strictly convex position is one too).
+std::vector<Point> circle(std::int32_t n) {
+    if (n > kCircleCapacity) throw std::invalid_argument("circle family: n above its capacity");
+    if (n == 0) return {};
+    std::vector<Point> corners;
+    for (std::int64_t m = n; static_cast<std::int64_t>(corners.size()) < n; m = m * 5 / 4 + 1) {
+        corners = strict_corners(rounded_circle(static_cast<std::int32_t>(m)));
+    }
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    const std::int64_t available = static_cast<std::int64_t>(corners.size());
+    for (std::int64_t i = 0; i < n; ++i) points[static_cast<std::size_t>(i)] = corners[static_cast<std::size_t>(i * available / n)];
+    return points;
+}
+
+}  // namespace
+
+std::string_view family_name(Family family) {
+    switch (family) {
+        case Family::random_grid: return "random";
+        case Family::circle: return "circle";
+        case Family::disc: return "disc";
+    }
+    return "?";
+}
+
+bool parse_family(std::string_view name, Family& family) {
+    for (const Family f : kAllFamilies) {
+        if (family_name(f) == name) {
+            family = f;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<Point> make_points(Family family, std::int32_t n) {
+    if (n < 0) throw std::invalid_argument("point family: negative n");
+    switch (family) {
+        case Family::random_grid: return random_grid(n);
+        case Family::circle: return circle(n);
+        case Family::disc: return disc(n);
+    }
+    return {};
+}
+
+std::vector<Point> sorted_points(std::vector<Point> points) {
+    std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
+    return points;
+}
+
+bool strictly_convex_ccw(const std::vector<Point>& polygon) {
+    const std::size_t n = polygon.size();
+    if (n < 3) return false;
+    std::size_t wraps = 0;
+    double previous = 0.0;
+    for (std::size_t i = 0; i <= n; ++i) {
+        const Point& a = polygon[i % n];
+        const Point& b = polygon[(i + 1) % n];
+        const Point& c = polygon[(i + 2) % n];
+        if (i < n && turn_sign(a, b, c) <= 0) return false;
+        // Edge directions of a convex polygon walked once increase, but for
+        // one step back across the +-pi seam of atan2.
+        const double direction = std::atan2(static_cast<double>(b.y) - a.y, static_cast<double>(b.x) - a.x);
+        if (i > 0 && direction < previous) ++wraps;
+        previous = direction;
+    }
+    return wraps == 1;
+}

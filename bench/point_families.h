@@ -1,0 +1,45 @@
+// The point sets the benchmark times the hulls on. Every set is made from a
+// fixed seed, so both algorithms (and every run of the benchmark) see the
+// same points.
+#pragma once
+
+#include "point.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+enum class Family {
+    random_grid,  // integers 0..299, as the generator writes them (duplicates likely)
+    circle,       // integer points in strictly convex position near a circle: all are hull vertices
+    disc,         // integers uniformly spread over a disc: few hull vertices
+};
+
+inline constexpr Family kAllFamilies[] = {Family::random_grid, Family::circle, Family::disc};
+
+// "random", "circle", "disc".
+std::string_view family_name(Family family);
+
+// Parses a family_name; false if the name is unknown.
+bool parse_family(std::string_view name, Family& family);
+
+// Radii of the circle and the disc, in coordinate units. The circle's is the
+// largest at which its integer coordinates are still exact as floats.
+inline constexpr double kCircleRadius = 8388000.0;  // just below 2^23
+inline constexpr double kDiscRadius = 10000.0;
+
+// n points of the family in the order they were made (not sorted): the
+// order in which a point file would hold them. n >= 0; the circle holds at
+// most kCircleCapacity points.
+std::vector<Point> make_points(Family family, std::int32_t n);
+
+// The same points sorted with compare_points, as the hulls take them.
+std::vector<Point> sorted_points(std::vector<Point> points);
+
+// How many points the circle family can give: the benchmark's largest n.
+inline constexpr std::int32_t kCircleCapacity = 20001;
+
+// True when every point is a corner of the polygon the points make in the
+// given order: all consecutive triples turn strictly counter-clockwise and
+// the polygon winds around once. Used to check the circle family.
+bool strictly_convex_ccw(const std::vector<Point>& polygon);

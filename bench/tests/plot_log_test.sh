@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# scripts/plot-log on small logs in the programs' own format.
+#   plot_log_test.sh PATH/TO/plot-log
+set -uo pipefail
+plot_log=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "NEUSPEH: $*" >&2; failures=$((failures + 1)); }
+
+# Both labels in mixed order, repeated n, a foreign line, a damaged line and
+# a blank line; the format is the one the programs append ("%-8s: %3ld ...").
+mkdir "$work/logs"
+cat > "$work/logs/statistika.out" <<'LOG'
+n*logn(n=1000):   0 sekundi     3 milisekundi
+n^3(n=1000):   2 sekundi   345 milisekundi
+ovo nije merenje
+
+n^3(n=500):   0 sekundi   301 milisekundi
+n^3(n=1000):   2 sekundi   120 milisekundi
+n*logn(n=20001):   0 sekundi    61 milisekundi
+n^3(n=2000): 18 sekundi
+n^3(n=10):   0 sekundi     0 milisekundi
+LOG
+(cd "$work/logs" && "$plot_log") > "$work/out" 2> "$work/err"
+status=$?
+[[ $status -eq 0 ]] || fail "izlazni status $status, ocekivan 0"
+grep -q 'statistika.out, red 3:' "$work/err" || fail "nema upozorenja za red 3: $(cat "$work/err")"
+grep -q 'statistika.out, red 8:' "$work/err" || fail "nema upozorenja za red 8: $(cat "$work/err")"
+[[ $(grep -c 'Upozorenje' "$work/err") -eq 2 ]] || fail "ocekivana tacno dva upozorenja: $(cat "$work/err")"
+grep -qx 'n^3: 4 merenja, n od 10 do 1000' "$work/out" || fail "pogresno procitan n^3: $(cat "$work/out")"
+grep -qx 'n\*logn: 2 merenja, n od 1000 do 20001' "$work/out" || fail "pogresno procitan n*logn: $(cat "$work/out")"
+[[ $(tail -n 1 "$work/out") == statistika.png ]] || fail "poslednja linija nije putanja slike: $(cat "$work/out")"
+picture=$work/logs/statistika.png
+[[ -s $picture ]] || fail "slika $picture nije napravljena ili je prazna"
+[[ $(head -c 8 "$picture" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] || fail "$picture nije PNG"
+
+# A named log elsewhere: the picture goes beside it; one program alone is enough.
+printf 'n*logn(n=50):   0 sekundi     1 milisekundi\r\n' > "$work/run.log"
+"$plot_log" "$work/run.log" > "$work/out" 2> "$work/err" || fail "jedan program: status $?"
+[[ -s $work/run.png && ! -s $work/err ]] || fail "jedan program: nema $work/run.png ili ima upozorenja: $(cat "$work/err")"
+
+# Nothing to plot: a missing file, a log without one timing line.
+"$plot_log" "$work/nema.out" > /dev/null 2> "$work/err" && fail "nepostojeca datoteka prihvacena"
+grep -q 'nema.out' "$work/err" || fail "greska ne imenuje datoteku: $(cat "$work/err")"
+printf 'prazno\n' > "$work/strano.out"
+"$plot_log" "$work/strano.out" > /dev/null 2> "$work/err" && fail "log bez merenja prihvacen"
+grep -q 'strano.out' "$work/err" || fail "greska ne imenuje datoteku: $(cat "$work/err")"
+[[ ! -e $work/strano.png ]] || fail "slika napravljena za log bez merenja"
+
+exit $((failures > 0))
