@@ -1,5 +1,6 @@
 #include "virtual_display.h"
 
+#include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -103,7 +104,7 @@ void VirtualDisplay::shut_down() {
     server_pid_ = -1;
 }
 
-Window VirtualDisplay::find_window(const std::string& title) const {
+WindowId VirtualDisplay::find_window(const std::string& title) const {
     Window root_return = None;
     Window parent = None;
     Window* children = nullptr;
@@ -127,7 +128,7 @@ Window VirtualDisplay::find_window(const std::string& title) const {
     return found;
 }
 
-std::optional<WindowGeometry> VirtualDisplay::geometry(Window window) const {
+std::optional<WindowGeometry> VirtualDisplay::geometry(WindowId window) const {
     WindowGeometry g;
     const bool ok = without_x_errors(display_, [&] {
         XWindowAttributes attributes;
@@ -141,7 +142,7 @@ std::optional<WindowGeometry> VirtualDisplay::geometry(Window window) const {
     return g;
 }
 
-std::optional<Picture> VirtualDisplay::grab(Window window) const {
+std::optional<Picture> VirtualDisplay::grab(WindowId window) const {
     XImage* image = nullptr;
     XWindowAttributes attributes{};
     without_x_errors(display_, [&] {
@@ -168,12 +169,12 @@ std::optional<Picture> VirtualDisplay::grab(Window window) const {
     return picture;
 }
 
-void VirtualDisplay::resize(Window window, int width, int height) const {
+void VirtualDisplay::resize(WindowId window, int width, int height) const {
     XResizeWindow(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
     XSync(display_, False);
 }
 
-void VirtualDisplay::request_close(Window window) const {
+void VirtualDisplay::request_close(WindowId window) const {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;

@@ -3,8 +3,6 @@
 // through it.
 #pragma once
 
-#include <X11/Xlib.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +20,12 @@ struct Picture {
         return &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
     }
 };
+
+// Xlib's own names (Window, Display, None, ...) are macros and typedefs that
+// clash with other headers, so they stay in the .cpp file.
+struct _XDisplay;
+using WindowId = unsigned long;  // an X window id (XID)
+inline constexpr WindowId kNoWindow = 0;
 
 struct WindowGeometry {
     int x = 0;  // top-left corner on the screen
@@ -44,26 +48,26 @@ public:
     // The DISPLAY value of the server, e.g. ":3".
     const std::string& name() const { return name_; }
 
-    // A viewable top-level window with exactly this title, or None.
-    Window find_window(const std::string& title) const;
+    // A viewable top-level window with exactly this title, or kNoWindow.
+    WindowId find_window(const std::string& title) const;
 
     // Position on the screen and size, or nothing if the window is gone.
-    std::optional<WindowGeometry> geometry(Window window) const;
+    std::optional<WindowGeometry> geometry(WindowId window) const;
 
     // The window's contents as they are on the screen now, or nothing if the
     // window is gone or not wholly on the screen.
-    std::optional<Picture> grab(Window window) const;
+    std::optional<Picture> grab(WindowId window) const;
 
-    void resize(Window window, int width, int height) const;
+    void resize(WindowId window, int width, int height) const;
 
     // Asks the window's client to close it, as a window manager's close
     // button does (WM_DELETE_WINDOW).
-    void request_close(Window window) const;
+    void request_close(WindowId window) const;
 
 private:
     void shut_down();  // disconnects and ends the server, whatever has been started
 
     pid_t server_pid_ = -1;
     std::string name_;
-    Display* display_ = nullptr;
+    _XDisplay* display_ = nullptr;
 };

@@ -1,0 +1,231 @@
+// The hull programs in a real window on a virtual X server: size and place of
+// the window, the log line written before it opens, every point and the hull
+// outline where the camera puts them (before and after a resize), and a clean
+// end when the window is closed or the program is terminated.
+//
+//   window_tests [gtest options] PROGRAM LABEL    (LABEL: "n^3" or "n*logn")
+#include "program_run.h"
+#include "virtual_display.h"
+#include "window_expectations.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr const char* kTitle = "Geometrija - prikaz zadatka";
+// Time limits only bound how long a failing case waits; a passing case goes
+// on as soon as what it waits for is there.
+constexpr auto kWindowTimeout = 60s;
+constexpr auto kPictureTimeout = 20s;
+constexpr auto kExitTimeout = 20s;
+
+std::string program_path;
+std::string label_stem;
+VirtualDisplay* display = nullptr;
+
+// One X server for the whole run; the screen has room for the window at
+// (100, 50) in both sizes the tests give it.
+class DisplayEnvironment : public testing::Environment {
+public:
+    void SetUp() override { server_ = std::make_unique<VirtualDisplay>(1280, 1024); display = server_.get(); }
+    void TearDown() override { display = nullptr; server_.reset(); }
+
+private:
+    std::unique_ptr<VirtualDisplay> server_;
+};
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "window-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+std::string read_file(const fs::path& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void write_point_file(const fs::path& folder, const ShownScene& scene) {
+    std::ofstream out(folder / "generator.test");
+    out << scene.points.size() << " 1\n";
+    for (const Point& p : scene.points) out << p.x << " " << p.y << "\n";
+}
+
+// A timing-log line for the label: "LABEL: S sekundi M milisekundi" with the
+// log's padding (label to 8 characters, seconds to 3, milliseconds to 5).
+bool is_log_line(const std::string& text, const std::string& label) {
+    if (text.rfind(label, 0) != 0 || text.empty() || text.back() != '\n') return false;
+    long seconds = -1;
+    long milliseconds = -1;
+    int consumed = -1;
+    const std::string rest = text.substr(label.size());
+    std::sscanf(rest.c_str(), " : %ld sekundi %ld milisekundi\n%n", &seconds, &milliseconds, &consumed);
+    return seconds >= 0 && milliseconds >= 0 && milliseconds < 1000 &&
+           consumed == static_cast<int>(rest.size());
+}
+
+struct NamedScene {
+    const char* name;
+    ShownScene scene;
+};
+
+void PrintTo(const NamedScene& scene, std::ostream* out) { *out << scene.name; }
+
+const NamedScene kScenes[] = {
+    {"NearOrigin",
+     {{{10, 10}, {290, 20}, {280, 270}, {30, 290}, {150, 150}, {100, 200}, {200, 100}, {60, 40}, {250, 240}, {150, 20}},
+      {{10, 10}, {290, 20}, {280, 270}, {30, 290}}}},
+    {"FarFromOrigin",
+     {{{10000, 10000}, {10300, 10050}, {10250, 10300}, {10020, 10280}, {10150, 10150}},
+      {{10000, 10000}, {10300, 10050}, {10250, 10300}, {10020, 10280}}}},
+    {"NegativeCoordinates",
+     {{{-300, -200}, {-50, -250}, {-20, -30}, {-280, -10}, {-150, -120}},
+      {{-300, -200}, {-50, -250}, {-20, -30}, {-280, -10}}}},
+    {"WideAndFlat",
+     {{{0, 0}, {1000, 0}, {1000, 10}, {0, 10}, {500, 5}, {250, 3}, {750, 8}}, {{0, 0}, {1000, 0}, {1000, 10}, {0, 10}}}},
+    {"OnOneLine", {{{0, 0}, {100, 100}, {200, 200}, {300, 300}}, {{0, 0}, {300, 300}}}},
+    {"SinglePoint", {{{150, 150}}, {{150, 150}}}},
+    {"NoPoints", {{}, {}}},
+};
+
+// A program run on a scene, up to its window.
+class WindowUnderTest {
+public:
+    explicit WindowUnderTest(const ShownScene& scene) : scene_(scene) {
+        write_point_file(folder_.path(), scene);
+        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display->name());
+    }
+
+    ProgramRun& run() { return *run_; }
+    std::string log() const { return read_file(folder_.path() / "statistika.out"); }
+    std::string errors() const { return read_file(folder_.path() / "stderr.txt"); }
+
+    // Waits for the window while the program computes; kNoWindow if it never shows.
+    WindowId wait_for_window() {
+        const auto deadline = std::chrono::steady_clock::now() + kWindowTimeout;
+        while (std::chrono::steady_clock::now() < deadline && run_->running()) {
+            if (const WindowId w = display->find_window(kTitle); w != kNoWindow) return w;
+            std::this_thread::sleep_for(20ms);
+        }
+        return kNoWindow;
+    }
+
+    // Polls the window until it shows the scene at width x height; the
+    // problems of the last picture seen if it never does.
+    std::vector<std::string> wait_for_picture(WindowId window, int width, int height) {
+        std::vector<std::string> problems{"no picture of the window could be taken"};
+        const auto deadline = std::chrono::steady_clock::now() + kPictureTimeout;
+        while (std::chrono::steady_clock::now() < deadline && run_->running()) {
+            if (const auto picture = display->grab(window)) {
+                if (picture->width != width || picture->height != height) {
+                    problems = {"the window is " + std::to_string(picture->width) + "x" +
+                                std::to_string(picture->height)};
+                } else {
+                    problems = picture_problems(*picture, scene_);
+                    if (problems.empty()) break;
+                }
+            }
+            std::this_thread::sleep_for(50ms);
+        }
+        return problems;
+    }
+
+private:
+    const ShownScene& scene_;
+    ScratchFolder folder_;
+    std::unique_ptr<ProgramRun> run_;
+};
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += "  " + line + "\n";
+    return text;
+}
+
+class ProgramWindow : public testing::TestWithParam<NamedScene> {};
+
+TEST_P(ProgramWindow, ShowsThePointsAndTheHullInEverySizeAndClosesCleanly) {
+    const ShownScene& scene = GetParam().scene;
+    WindowUnderTest under_test(scene);
+    const WindowId window = under_test.wait_for_window();
+    ASSERT_NE(window, kNoWindow) << "no window; exit status " << under_test.run().exit_status()
+                                 << ", standard error:\n" << under_test.errors();
+
+    // The timing line is appended before the window opens.
+    const std::string label = label_stem + "(n=" + std::to_string(scene.points.size()) + ")";
+    EXPECT_TRUE(is_log_line(under_test.log(), label)) << "statistika.out holds: [" << under_test.log() << "]";
+
+    const auto geometry = display->geometry(window);
+    ASSERT_TRUE(geometry.has_value());
+    EXPECT_EQ(geometry->x, 100);
+    EXPECT_EQ(geometry->y, 50);
+    EXPECT_EQ(geometry->width, 1024);
+    EXPECT_EQ(geometry->height, 700);
+
+    std::vector<std::string> problems = under_test.wait_for_picture(window, 1024, 700);
+    EXPECT_TRUE(problems.empty()) << "at 1024x700:\n" << joined(problems);
+
+    // A tall, narrow window: the camera is framed anew for it.
+    display->resize(window, 600, 900);
+    problems = under_test.wait_for_picture(window, 600, 900);
+    EXPECT_TRUE(problems.empty()) << "at 600x900:\n" << joined(problems);
+
+    display->request_close(window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program did not end when its window closed";
+    EXPECT_TRUE(under_test.run().exited_normally()) << "ended by signal " << under_test.run().signal_number();
+    EXPECT_EQ(under_test.run().exit_status(), 0);
+    EXPECT_EQ(under_test.errors(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
+                         [](const testing::TestParamInfo<NamedScene>& info) { return std::string(info.param.name); });
+
+TEST(ProgramWindowEnd, EndsOnTerminateWhileShowing) {
+    WindowUnderTest under_test(kScenes[0].scene);
+    const WindowId window = under_test.wait_for_window();
+    ASSERT_NE(window, kNoWindow) << under_test.errors();
+    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
+    under_test.run().terminate();
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program ignored SIGTERM";
+    EXPECT_EQ(under_test.run().signal_number(), SIGTERM);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "Usage: %s [gtest options] PROGRAM LABEL\n", argv[0]);
+        return 2;
+    }
+    program_path = fs::absolute(argv[1]).string();  // the program runs in a folder of its own
+    label_stem = argv[2];
+    testing::AddGlobalTestEnvironment(new DisplayEnvironment);
+    return RUN_ALL_TESTS();
+}
