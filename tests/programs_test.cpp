@@ -1,11 +1,13 @@
 // The real hull programs, run as a user would: in a directory of their own,
 // on a point file, with or without a display.
-#include "support/child_process.h"
+#include "program_run.h"
 #include "support/log_lines.h"
 #include "support/scratch_dir.h"
-#include "support/virtual_display.h"
+#include "virtual_display.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 
 namespace {
@@ -22,9 +24,9 @@ struct Outcome {
 // Runs a program that is expected to stop before opening its window; with
 // no display a window could not open quietly, so any attempt would show.
 Outcome run_without_display(const std::string& program, const ScratchDir& dir) {
-    ChildProcess child(program, {}, dir.path(), "", dir / "stderr.txt");
-    const int status = child.wait_for_exit(60s);
-    return {status, dir.read("stderr.txt")};
+    ProgramRun run(program, dir.path(), "");
+    EXPECT_TRUE(run.wait_for_exit(60s));
+    return {run.exited_normally() ? run.exit_status() : -1, dir.read("stderr.txt")};
 }
 
 TEST(Programs, RefuseBadPointFilesWithoutWindowOrLogLine) {
@@ -66,29 +68,25 @@ TEST(Programs, RefuseMissingPointFileAndUnwritableLog) {
     }
 }
 
-// Runs the program until its log line is written and its window is up, then
-// ends it.
-void run_until_window(const std::string& program, const ScratchDir& dir, const VirtualDisplay& display,
-                      std::size_t lines_expected) {
-    ChildProcess child(program, {}, dir.path(), display.name(), dir / "stderr.txt");
-    const auto lines = [&] {
-        const std::string log = dir.read("statistika.out");
-        return static_cast<std::size_t>(std::count(log.begin(), log.end(), '\n'));
-    };
-    ASSERT_TRUE(wait_until([&] { return lines() == lines_expected || !child.running(); }, 60s));
-    EXPECT_TRUE(child.running()) << dir.read("stderr.txt");
-    // The window stays open until it is closed; ending the process is clean.
-    usleep(300'000);
-    EXPECT_TRUE(child.running());
-    EXPECT_EQ(child.stop(), 128 + SIGTERM);
+// Runs the program until its window is up, then ends it.
+void run_until_window(const std::string& program, const ScratchDir& dir, const VirtualDisplay& display) {
+    ProgramRun run(program, dir.path(), display.name());
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (display.find_window("Geometrija - prikaz zadatka") == kNoWindow && run.running() &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_TRUE(run.running()) << dir.read("stderr.txt");
+    run.terminate();
+    ASSERT_TRUE(run.wait_for_exit(10s));
 }
 
 TEST(Programs, BruteThenChainLeaveOneLineEachInOrder) {
-    VirtualDisplay display;
+    VirtualDisplay display(1280, 1024);
     ScratchDir dir;
     dir.write("generator.test", "5 3\n17 240\n0 0\n299 10\n150 150\n17 240\n");
-    run_until_window(HULL_BRUTE_BIN, dir, display, 1);
-    run_until_window(HULL_CHAIN_BIN, dir, display, 2);
+    run_until_window(HULL_BRUTE_BIN, dir, display);
+    run_until_window(HULL_CHAIN_BIN, dir, display);
     EXPECT_EQ(log_labels(dir.read("statistika.out")), (std::vector<std::string>{"n^3(n=5)", "n*logn(n=5)"}));
 }
 
