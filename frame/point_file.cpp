@@ -25,7 +25,18 @@ std::string_view without_plus(std::string_view token) {
 
 std::string quoted(std::string_view token) {
     constexpr std::size_t kShown = 40;
-    std::string shown(token.substr(0, kShown));
+    // Control bytes are shown as \xNN: a NUL would cut the message short
+    // and others would reach the terminal as they are.
+    std::string shown;
+    for (const char c : token.substr(0, kShown)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            shown += c;
+        }
+    }
     if (token.size() > kShown) shown += "...";
     return "'" + shown + "'";
 }
@@ -36,6 +47,8 @@ PointFile::PointFile(std::string name) : name_(std::move(name)) {
     file_ = std::fopen(name_.c_str(), "r");
     if (!file_) throw InputError("Greska: ne mogu da otvorim datoteku " + name_ + " za citanje.");
 }
+
+PointFile::PointFile(std::string name, std::string text) : name_(std::move(name)), text_(std::move(text)) {}
 
 PointFile::~PointFile() { close(); }
 
@@ -49,10 +62,12 @@ void PointFile::fail(const std::string& problem) const {
 }
 
 PointFileHeader PointFile::read_header(std::int32_t point_capacity) {
-    char buffer[1 << 16];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file_)) > 0) text_.append(buffer, got);
-    if (std::ferror(file_)) fail("citanje datoteke nije uspelo");
+    if (file_) {
+        char buffer[1 << 16];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file_)) > 0) text_.append(buffer, got);
+        if (std::ferror(file_)) fail("citanje datoteke nije uspelo");
+    }
 
     PointFileHeader header{};
     header.n = read_integer("broj tacaka n");
@@ -87,21 +102,24 @@ std::int32_t PointFile::read_integer(const char* what) {
 }
 
 float PointFile::read_coordinate(const char* axis, std::int32_t index, std::int32_t n) {
-    const std::string what = std::string("koordinata ") + axis + " tacke " + std::to_string(index + 1) + " od " + std::to_string(n);
+    // The value's name for a message; built only when there is one to give.
+    const auto what = [&] {
+        return std::string("koordinata ") + axis + " tacke " + std::to_string(index + 1) + " od " + std::to_string(n);
+    };
     std::string_view token;
-    if (!next_token(token)) fail("nedostaje " + what + " (kraj datoteke)");
+    if (!next_token(token)) fail("nedostaje " + what() + " (kraj datoteke)");
     const std::string_view number = without_plus(token);
     float value = 0.0f;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (end != number.data() + number.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
-        fail(what + ": " + quoted(token) + " nije broj");
+        fail(what() + ": " + quoted(token) + " nije broj");
     }
     if (ec == std::errc::result_out_of_range) {
         // Too large for a float, or so small that it rounds to zero or to a
         // subnormal: let the C library round it as the scan would.
         value = std::strtof(std::string(number).c_str(), nullptr);
     }
-    if (!std::isfinite(value)) fail(what + ": " + quoted(token) + " nije konacan broj u opsegu jednostruke preciznosti");
+    if (!std::isfinite(value)) fail(what() + ": " + quoted(token) + " nije konacan broj u opsegu jednostruke preciznosti");
     return value;
 }
 

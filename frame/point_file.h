@@ -18,6 +18,8 @@ class PointFile {
 public:
     // Opens the file for reading; InputError if it cannot be opened.
     explicit PointFile(std::string name);
+    // Parses text as the contents of a file; name only names it in messages.
+    PointFile(std::string name, std::string text);
     ~PointFile();
     PointFile(const PointFile&) = delete;
     PointFile& operator=(const PointFile&) = delete;

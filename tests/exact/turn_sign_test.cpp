@@ -1,0 +1,185 @@
+// turn_sign against rational arithmetic on triples built to defeat a plain
+// double evaluation, and against that plain evaluation where it is exact.
+#include "exact_reference.h"
+#include "hull_brute_force.h"
+#include "hull_monotone_chain.h"
+#include "predicates.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <cstring>
+#include <random>
+
+namespace {
+
+Point pt(float x, float y) { return Point{x, y, 9}; }
+
+// The cross product the way a naive hull evaluates it.
+int plain_double_sign(const Point& a, const Point& b, const Point& c) {
+    const double cross = (static_cast<double>(b.x) - a.x) * (static_cast<double>(c.y) - a.y) -
+                         (static_cast<double>(b.y) - a.y) * (static_cast<double>(c.x) - a.x);
+    return (cross > 0) - (cross < 0);
+}
+
+float step(float v, int ulps) {
+    for (; ulps > 0; --ulps) v = std::nextafter(v, INFINITY);
+    for (; ulps < 0; ++ulps) v = std::nextafter(v, -INFINITY);
+    return v;
+}
+
+// Random triples of several kinds, each hard for double in its own way.
+class NearDegenerateTriples {
+public:
+    explicit NearDegenerateTriples(unsigned seed) : rng_(seed) {}
+
+    void next(Point& a, Point& b, Point& c) {
+        switch (kind_++ % 5) {
+            case 0: {  // c rounded onto the line a-b, then a few ulps off it
+                a = pt(coordinate(), coordinate());
+                b = pt(coordinate(), coordinate());
+                const double t = std::uniform_real_distribution<double>(-2.0, 3.0)(rng_);
+                c = pt(static_cast<float>(a.x + t * (static_cast<double>(b.x) - a.x)),
+                       static_cast<float>(a.y + t * (static_cast<double>(b.y) - a.y)));
+                c.x = step(c.x, ulps());
+                c.y = step(c.y, ulps());
+                break;
+            }
+            case 1: {  // a tiny offset from a line through the origin's neighbourhood
+                const float tiny = std::ldexp(1.0f, std::uniform_int_distribution<int>(-149, -10)(rng_));
+                const float k = static_cast<float>(std::uniform_int_distribution<int>(1, 1000)(rng_));
+                a = pt(sign() * tiny, 0.0f);
+                b = pt(k, k);
+                c = pt(2 * k, 2 * k);
+                break;
+            }
+            case 2:  // mixed magnitudes, 1e-30 next to 1e30
+                a = pt(mixed(), mixed());
+                b = pt(mixed(), mixed());
+                c = pt(mixed(), mixed());
+                break;
+            case 3: {  // three points of one line, each moved by at most one ulp
+                const float slope = std::uniform_real_distribution<float>(-4.0f, 4.0f)(rng_);
+                const float x0 = coordinate();
+                const float dx = std::uniform_real_distribution<float>(0.5f, 1e4f)(rng_);
+                a = pt(step(x0, ulps1()), step(slope * x0, ulps1()));
+                b = pt(step(x0 + dx, ulps1()), step(slope * (x0 + dx), ulps1()));
+                c = pt(step(x0 + 2 * dx, ulps1()), step(slope * (x0 + 2 * dx), ulps1()));
+                break;
+            }
+            default:  // any finite float bits
+                a = pt(raw(), raw());
+                b = pt(raw(), raw());
+                c = pt(raw(), raw());
+                break;
+        }
+    }
+
+private:
+    float coordinate() { return std::ldexp(std::uniform_real_distribution<float>(-1.0f, 1.0f)(rng_),
+                                           std::uniform_int_distribution<int>(-20, 40)(rng_)); }
+    float mixed() {
+        const float m = std::uniform_real_distribution<float>(1.0f, 10.0f)(rng_);
+        return sign() * m * (std::uniform_int_distribution<int>(0, 1)(rng_) ? 1e-30f : 1e30f);
+    }
+    float raw() {
+        for (;;) {
+            const std::uint32_t bits = static_cast<std::uint32_t>(rng_());
+            float f;
+            std::memcpy(&f, &bits, sizeof f);
+            if (std::isfinite(f)) return f;
+        }
+    }
+    float sign() { return std::uniform_int_distribution<int>(0, 1)(rng_) ? 1.0f : -1.0f; }
+    int ulps() { return std::uniform_int_distribution<int>(-3, 3)(rng_); }
+    int ulps1() { return std::uniform_int_distribution<int>(-1, 1)(rng_); }
+
+    std::mt19937 rng_;
+    unsigned kind_ = 0;
+};
+
+TEST(TurnSign, DefeatsPlainDoubleOnTinyOffset) {
+    // The exact cross product is -1e-20 (as a float); in double 1 - 1e-20
+    // rounds to 1 and the naive value is 0, so a naive hull calls the three
+    // points collinear and loses a corner.
+    const Point a = pt(1e-20f, 0.0f), b = pt(1.0f, 1.0f), c = pt(2.0f, 2.0f);
+    EXPECT_EQ(plain_double_sign(a, b, c), 0);
+    EXPECT_EQ(reference_turn(a, b, c), -1);
+    EXPECT_EQ(turn_sign(a, b, c), -1);
+    EXPECT_EQ(orientation(a, b, c), 1);  // clockwise
+    EXPECT_EQ(is_right_turn(a, b, c), 1);
+    // The mirror image turns the other way.
+    EXPECT_EQ(turn_sign(pt(-1e-20f, 0.0f), b, c), 1);
+    EXPECT_EQ(orientation(pt(-1e-20f, 0.0f), b, c), 0);
+    EXPECT_EQ(is_right_turn(pt(-1e-20f, 0.0f), b, c), 0);
+}
+
+TEST(TurnSign, ExtremeFloats) {
+    const float big = std::numeric_limits<float>::max();
+    const float least = std::numeric_limits<float>::denorm_min();
+    EXPECT_EQ(turn_sign(pt(-big, -big), pt(big, big), pt(big, step(big, -1))), -1);
+    EXPECT_EQ(turn_sign(pt(-big, -big), pt(big, big), pt(0.0f, 0.0f)), 0);
+    EXPECT_EQ(turn_sign(pt(0.0f, 0.0f), pt(least, 0.0f), pt(0.0f, least)), 1);
+    EXPECT_EQ(turn_sign(pt(-big, least), pt(big, 0.0f), pt(big, least)), 1);
+    EXPECT_EQ(turn_sign(pt(0.0f, 0.0f), pt(-0.0f, 0.0f), pt(1.0f, 1.0f)), 0);  // -0 equals 0
+    for (const auto& [a, b, c] : {std::array{pt(-big, -big), pt(big, big), pt(big, step(big, -1))},
+                                  std::array{pt(-big, least), pt(big, 0.0f), pt(big, least)}}) {
+        EXPECT_EQ(turn_sign(a, b, c), reference_turn(a, b, c));
+    }
+}
+
+TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
+    NearDegenerateTriples triples(2024);
+    int zeros = 0, naive_wrong = 0;
+    for (int i = 0; i < 60000; ++i) {
+        Point a, b, c;
+        triples.next(a, b, c);
+        const int expected = reference_turn(a, b, c);
+        const int got = turn_sign(a, b, c);
+        ASSERT_EQ(got, expected) << "a=(" << a.x << "," << a.y << ") b=(" << b.x << "," << b.y << ") c=(" << c.x
+                                 << "," << c.y << ")";
+        ASSERT_EQ(exact_turn_sign(a, b, c), expected);
+        // Cyclic shifts keep the sign; a swap flips it.
+        ASSERT_EQ(turn_sign(b, c, a), expected);
+        ASSERT_EQ(turn_sign(b, a, c), -expected);
+        zeros += expected == 0;
+        naive_wrong += plain_double_sign(a, b, c) != expected;
+    }
+    // The triples are hard: many exactly collinear, many misjudged by double.
+    EXPECT_GT(zeros, 200);
+    EXPECT_GT(naive_wrong, 1000);
+}
+
+// Where the plain double formula is exact (integer coordinates up to 2^24 in
+// magnitude) turn_sign gives exactly its answer.
+TEST(TurnSign, SameAsPlainDoubleOnIntegerCoordinates) {
+    // Every triple of a 5 x 5 grid.
+    for (int i = 0; i < 15625; ++i) {
+        const Point a = pt(i % 5, i / 5 % 5), b = pt(i / 25 % 5, i / 125 % 5), c = pt(i / 625 % 5, i / 3125 % 5);
+        ASSERT_EQ(turn_sign(a, b, c), plain_double_sign(a, b, c));
+    }
+    std::mt19937 rng(300);
+    const int limit = 1 << 24;
+    const std::uniform_int_distribution<int> ranges[] = {std::uniform_int_distribution<int>(0, 299),
+                                                         std::uniform_int_distribution<int>(-limit, limit),
+                                                         std::uniform_int_distribution<int>(limit - 64, limit)};
+    for (auto range : ranges) {
+        for (int i = 0; i < 30000; ++i) {
+            const Point a = pt(range(rng), range(rng)), b = pt(range(rng), range(rng));
+            // Every other c is put on the line a-b: an integer of up to
+            // 3 * 2^24, where the double formula is still exact.
+            Point c = pt(range(rng), range(rng));
+            if (i % 2) c = pt(2 * b.x - a.x, 2 * b.y - a.y);
+            const int plain = plain_double_sign(a, b, c);
+            ASSERT_EQ(turn_sign(a, b, c), plain);
+            if (i % 10 == 0) {
+                ASSERT_EQ(reference_turn(a, b, c), plain);
+            }
+        }
+    }
+}
+
+}  // namespace
