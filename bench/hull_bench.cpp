@@ -2,8 +2,10 @@
 // over growing n and several point families, and the driver's other stages.
 //
 //   hull_bench [--profile=quick|full] [Google Benchmark options]
+//   hull_bench --targets [Google Benchmark options]   (only what the speed targets compare)
 //   hull_bench --dump_points=FAMILY:N     (the points as qconvex reads them)
 #include "bench_profile.h"
+#include "driver_timing.h"
 #include "hull_timing.h"
 #include "point_families.h"
 #include "stage_timing.h"
@@ -22,6 +24,7 @@ namespace {
 
 constexpr std::string_view kProfileOption = "--profile=";
 constexpr std::string_view kDumpOption = "--dump_points=";
+constexpr std::string_view kTargetsOption = "--targets";
 
 // Writes "2", n, then "x y" per point: the input format of qconvex.
 int dump_points(std::string_view request) {
@@ -53,10 +56,15 @@ int dump_points(std::string_view request) {
 int main(int argc, char** argv) {
     BenchProfile profile;
     find_profile("quick", profile);
+    bool targets_only = false;
     std::vector<char*> rest{argv[0]};
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.starts_with(kDumpOption)) return dump_points(arg.substr(kDumpOption.size()));
+        if (arg == kTargetsOption) {
+            targets_only = true;
+            continue;
+        }
         if (arg.starts_with(kProfileOption)) {
             if (!find_profile(arg.substr(kProfileOption.size()), profile)) {
                 std::fprintf(stderr, "Greska: %s: profil mora biti quick ili full.\n", argv[i]);
@@ -74,18 +82,25 @@ int main(int argc, char** argv) {
     char limit[128];
     std::snprintf(limit, sizeof limit, "velicine ciji je procenjeni poziv duzi od %.1f s se izostavljaju",
                   profile.cubic_call_limit_seconds);
-    benchmark::AddCustomContext("profil", std::string(profile.name));
-    benchmark::AddCustomContext("brute_force", limit);
+    benchmark::AddCustomContext("profil", targets_only ? std::string("targets") : std::string(profile.name));
+    if (!targets_only) benchmark::AddCustomContext("brute_force", limit);
     try {
-        register_hull_benchmarks(profile);
-        register_stage_benchmarks(profile);
+        if (targets_only) {
+            register_target_benchmarks();
+        } else {
+            register_hull_benchmarks(profile);
+            register_stage_benchmarks(profile);
+            register_driver_benchmarks(profile);
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Greska: %s\n", error.what());
         remove_stage_files();
+        remove_driver_files();
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     remove_stage_files();
+    remove_driver_files();
     return 0;
 }

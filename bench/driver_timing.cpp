@@ -1,0 +1,193 @@
+#include "driver_timing.h"
+
+#include "baseline_brute_force.h"
+#include "baseline_driver.h"
+#include "hull_brute_profile.h"
+#include "hull_chain_profile.h"
+#include "point_families.h"
+#include "scene.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::int32_t kChainDriverPoints = 20001;
+constexpr std::int32_t kManyRuns = 2000;
+
+// Point files and the log of one hull_bench process, in a directory of its own.
+struct DriverFiles {
+    std::filesystem::path dir;
+    std::filesystem::path log() const { return dir / "statistika.out"; }
+};
+
+DriverFiles& driver_files() {
+    static DriverFiles files;
+    return files;
+}
+
+const std::filesystem::path& files_dir() {
+    DriverFiles& files = driver_files();
+    if (files.dir.empty()) {
+        std::string templ = (std::filesystem::temp_directory_path() / "hull_bench_driver_XXXXXX").string();
+        if (!mkdtemp(templ.data())) throw std::runtime_error("ne mogu da napravim privremeni direktorijum " + templ);
+        files.dir = templ;
+    }
+    return files.dir;
+}
+
+// A point file as the generator writes it: "n R", then "x y" per line, the
+// random family's integers 0..299.
+std::string point_file(std::int32_t n, std::int32_t repetitions) {
+    const auto path = files_dir() / ("points_" + std::to_string(n) + "_" + std::to_string(repetitions) + ".test");
+    if (std::filesystem::exists(path)) return path.string();
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
+    std::fprintf(file, "%d %d\n", n, repetitions);
+    for (const Point& p : make_points(Family::random_grid, n)) {
+        std::fprintf(file, "%d %d\n", static_cast<int>(p.x), static_cast<int>(p.y));
+    }
+    if (std::fclose(file) != 0) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
+    return path.string();
+}
+
+void clear_scene() {
+    scene_points.clear();
+    scene_segments.clear();
+}
+
+// The workbench's step; the scene it fills is emptied between iterations
+// with the clock stopped (its arena keeps growing: iteration counts are bounded).
+void time_workbench(benchmark::State& state, const HullProgram* program, std::int32_t capacity, std::string path) {
+    std::vector<Point> points(static_cast<std::size_t>(capacity));
+    std::vector<Point> hull(2 * static_cast<std::size_t>(capacity));
+    const std::string log = driver_files().log().string();
+    std::int32_t h = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        clear_scene();
+        state.ResumeTiming();
+        h = run_benchmark(*program, points.data(), hull.data(), capacity, path.c_str(), log.c_str());
+        benchmark::DoNotOptimize(h);
+    }
+    clear_scene();
+    state.counters["calls_per_iteration"] = 1;
+    state.counters["hull_vertices"] = h;
+}
+
+// The straightforward step, its drawn list emptied the same way.
+void time_straightforward(benchmark::State& state, const BaselineProgram* program, std::string path) {
+    std::vector<Point> points(static_cast<std::size_t>(program->capacity));
+    std::vector<Point> hull(2 * static_cast<std::size_t>(program->capacity));
+    const std::string log = driver_files().log().string();
+    std::list<Point> drawn;
+    std::int32_t h = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        drawn.clear();
+        state.ResumeTiming();
+        h = straightforward_run(*program, points.data(), hull.data(), drawn, path.c_str(), log.c_str());
+        benchmark::DoNotOptimize(h);
+    }
+    state.counters["calls_per_iteration"] = 1;
+    state.counters["hull_vertices"] = h;
+}
+
+// One hull call per iteration on sorted random points, with no limit on
+// how long a call may take.
+void time_call(benchmark::State& state, std::int32_t (*hull_function)(const Point*, Point*, std::int32_t)) {
+    const auto n = static_cast<std::int32_t>(state.range(0));
+    const std::vector<Point> points = sorted_points(make_points(Family::random_grid, n));
+    std::vector<Point> hull(2 * static_cast<std::size_t>(n) + 2);
+    std::int32_t h = 0;
+    for (auto _ : state) {
+        h = hull_function(points.data(), hull.data(), n);
+        benchmark::DoNotOptimize(h);
+        benchmark::ClobberMemory();
+    }
+    state.counters["calls_per_iteration"] = 1;
+    state.counters["hull_vertices"] = h;
+}
+
+std::string driver_name(const char* what, std::int32_t repetitions) {
+    return std::string("driver/") + what + "/R=" + std::to_string(repetitions);
+}
+
+// Both chain drivers at one R, each timed iterations times per repetition.
+// bench_repetitions 0 leaves the repetitions to the command line.
+void register_chain_pair(std::int32_t repetitions, std::int64_t iterations, int bench_repetitions) {
+    const std::string path = point_file(kChainDriverPoints, repetitions);
+    benchmark::internal::Benchmark* pair[] = {
+        benchmark::RegisterBenchmark(driver_name("chain_workbench", repetitions).c_str(), time_workbench, &kHullChain,
+                                     kHullChainPointCapacity, path),
+        benchmark::RegisterBenchmark(driver_name("chain_straightforward", repetitions).c_str(), time_straightforward,
+                                     &kBaselineChain, path),
+    };
+    for (benchmark::internal::Benchmark* bench : pair) {
+        bench->Arg(kChainDriverPoints)->Unit(benchmark::kMillisecond)->Iterations(iterations)->UseRealTime();
+        if (bench_repetitions > 0) bench->Repetitions(bench_repetitions);
+    }
+}
+
+}  // namespace
+
+void register_driver_benchmarks(const BenchProfile& profile) {
+    const bool full = profile.name == "full";
+    register_chain_pair(1, std::max<std::int64_t>(1, profile.scene_point_budget / kChainDriverPoints), 0);
+    register_chain_pair(kManyRuns, full ? 3 : 1, 0);
+    if (!full) return;
+    // The straightforward brute force at 10000 points runs for minutes: one
+    // iteration, one repetition.
+    for (const std::int32_t n : {5000, 10000}) {
+        const std::string path = point_file(n, 1);
+        benchmark::RegisterBenchmark(driver_name("brute_workbench", 1).c_str(), time_workbench, &kHullBrute,
+                                     kHullBrutePointCapacity, path)
+            ->Arg(n)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(driver_name("brute_straightforward", 1).c_str(), time_straightforward,
+                                     &kBaselineBrute, path)
+            ->Arg(n)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->UseRealTime();
+    }
+}
+
+void register_target_benchmarks() {
+    // Medians of 5 where a run is short enough; the baseline brute force at
+    // 10000 points (minutes per call) is measured once.
+    for (const std::int32_t n : {5000, 10000}) {
+        benchmark::RegisterBenchmark("brute_force/random", time_call, kHullBrute.hull)
+            ->Arg(n)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(5)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark("brute_force_baseline/random", time_call, hull_brute_force_baseline)
+            ->Arg(n)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(n <= 5000 ? 5 : 1)
+            ->UseRealTime();
+    }
+    register_chain_pair(1, 10, 5);
+    register_chain_pair(kManyRuns, 1, 5);
+}
+
+void remove_driver_files() {
+    DriverFiles& files = driver_files();
+    if (files.dir.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove_all(files.dir, ec);
+    files.dir.clear();
+}

@@ -1,0 +1,182 @@
+// The fast hulls against their plain baselines: on integer point sets,
+// where the baselines' double arithmetic is exact, both must give the same
+// vertices in the same order.
+#include "baseline_brute_force.h"
+#include "baseline_driver.h"
+#include "baseline_monotone_chain.h"
+#include "hull_brute_force.h"
+#include "hull_monotone_chain.h"
+#include "point_order.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <list>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using HullFunction = std::int32_t (*)(const Point*, Point*, std::int32_t);
+
+// n random integer points in [0, range), sorted; with a share of them
+// copied from earlier points or put on the line through the first two, so
+// duplicates and collinear triples occur at every range.
+std::vector<Point> random_sorted_points(std::mt19937& rng, int n, int range) {
+    std::uniform_int_distribution<int> coord(0, range - 1);
+    std::uniform_int_distribution<int> kind(0, 5);
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        Point& p = points[static_cast<std::size_t>(i)];
+        const int what = kind(rng);
+        if (what == 0 && i > 0) {
+            p = points[std::uniform_int_distribution<std::size_t>(0, static_cast<std::size_t>(i) - 1)(rng)];
+        } else if (what == 1 && i > 1) {
+            // a + t (b - a) for a small integer t: on the line a-b, inside or beyond it.
+            const Point a = points[0];
+            const Point b = points[1];
+            const int t = std::uniform_int_distribution<int>(-2, 3)(rng);
+            p.x = a.x + static_cast<float>(t) * (b.x - a.x);
+            p.y = a.y + static_cast<float>(t) * (b.y - a.y);
+        } else {
+            p.x = static_cast<float>(coord(rng));
+            p.y = static_cast<float>(coord(rng));
+        }
+    }
+    if (n > 0) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
+    return points;
+}
+
+std::string describe(const std::vector<Point>& points) {
+    std::ostringstream text;
+    text << points.size() << " tacaka:";
+    for (const Point& p : points) text << ' ' << p.x << ',' << p.y;
+    return text.str();
+}
+
+// Runs both functions on the points; the counts and the written positions
+// (closing copy included, extra_slots of them past h) must agree.
+void expect_same_hull(HullFunction fast, HullFunction baseline, const std::vector<Point>& points,
+                      std::int32_t extra_slots) {
+    const auto n = static_cast<std::int32_t>(points.size());
+    std::vector<Point> fast_hull(2 * points.size() + 2);
+    std::vector<Point> baseline_hull(2 * points.size() + 2);
+    const std::int32_t h = fast(points.data(), fast_hull.data(), n);
+    const std::int32_t h_baseline = baseline(points.data(), baseline_hull.data(), n);
+    ASSERT_EQ(h, h_baseline) << describe(points);
+    const std::int32_t written = h > 0 ? h + extra_slots : 0;
+    for (std::int32_t v = 0; v < written; ++v) {
+        ASSERT_TRUE(same_position(fast_hull[static_cast<std::size_t>(v)], baseline_hull[static_cast<std::size_t>(v)]))
+            << "vrh " << v << " od " << h << "; " << describe(points);
+    }
+}
+
+constexpr int kRanges[] = {1, 3, 10, 300, 5000, 100000};
+
+TEST(BaselineAgreement, BruteForceMatchesItsBaselineOnSmallRandomSets) {
+    std::mt19937 rng(20240611);
+    for (const int range : kRanges) {
+        for (int n = 0; n <= 200; n += (n < 20 ? 1 : 9)) {
+            const int sets = n < 20 ? 12 : 2;
+            for (int s = 0; s < sets; ++s) {
+                expect_same_hull(hull_brute_force, hull_brute_force_baseline, random_sorted_points(rng, n, range), 1);
+                if (HasFatalFailure()) return;
+            }
+        }
+    }
+}
+
+TEST(BaselineAgreement, MonotoneChainMatchesItsBaselineOnSmallRandomSets) {
+    std::mt19937 rng(977);
+    for (const int range : kRanges) {
+        for (int n = 0; n <= 200; ++n) {
+            for (int s = 0; s < 3; ++s) {
+                expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline, random_sorted_points(rng, n, range),
+                                 0);
+                if (HasFatalFailure()) return;
+            }
+        }
+    }
+}
+
+TEST(BaselineAgreement, MonotoneChainMatchesItsBaselineOnLargerSets) {
+    std::mt19937 rng(31337);
+    std::uniform_int_distribution<int> size(201, 2000);
+    for (int s = 0; s < 300; ++s) {
+        const int range = kRanges[s % std::size(kRanges)];
+        expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline, random_sorted_points(rng, size(rng), range),
+                         0);
+        if (HasFatalFailure()) return;
+    }
+    // The largest set the chain accepts.
+    expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline,
+                     random_sorted_points(rng, kBaselineChainCapacity, 300), 0);
+}
+
+// The straightforward driver reads the file as the workbench does, appends
+// its log line and fills its list of drawn points.
+class StraightforwardDriver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string templ = (std::filesystem::temp_directory_path() / "hull-baseline-XXXXXX").string();
+        ASSERT_NE(mkdtemp(templ.data()), nullptr);
+        dir_ = templ;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    std::string write(const std::string& text) const {
+        const auto path = dir_ / "generator.test";
+        std::ofstream(path) << text;
+        return path.string();
+    }
+    std::string log() const { return (dir_ / "statistika.out").string(); }
+    std::string read_log() const {
+        std::ifstream in(log());
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path dir_;
+    std::vector<Point> points_ = std::vector<Point>(kBaselineChainCapacity);
+    std::vector<Point> hull_ = std::vector<Point>(2 * kBaselineChainCapacity);
+    std::list<Point> drawn_;
+};
+
+TEST_F(StraightforwardDriver, ComputesTheHullAndAppendsOneLogLine) {
+    const std::string file = write("5 3\n0 0\n4 0\n2 2\n4 4\n0 4\n");
+    EXPECT_EQ(straightforward_chain_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str()), 4);
+    EXPECT_EQ(drawn_.size(), 5u);
+    EXPECT_EQ(drawn_.front().x, 0.0f);
+    EXPECT_EQ(drawn_.back().y, 4.0f);
+    EXPECT_EQ(straightforward_brute_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str()), 4);
+    const std::string text = read_log();
+    EXPECT_EQ(text.substr(0, 27), "n*logn(n=5):   0 sekundi   ") << text;
+    EXPECT_NE(text.find("\nn^3(n=5)"), std::string::npos) << text;
+}
+
+TEST_F(StraightforwardDriver, RejectsBadFilesNamingThemAndLogsNothing) {
+    const std::string cases[] = {"", "3\n", "3 0\n0 0\n1 1\n2 2\n", "20002 1\n", "-1 1\n", "3 1\n0 0\n1 x\n"};
+    for (const std::string& text : cases) {
+        const std::string file = write(text);
+        try {
+            straightforward_chain_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str());
+            ADD_FAILURE() << "prihvaceno: " << text;
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
+        }
+    }
+    const std::string missing = (dir_ / "nema.test").string();
+    EXPECT_THROW(straightforward_chain_run(points_.data(), hull_.data(), drawn_, missing.c_str(), log().c_str()),
+                 std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(log()));
+}
+
+}  // namespace
