@@ -2,12 +2,6 @@
 
 #include <vector>
 
-std::int32_t orientation_plain(Point p1, Point p2, Point p3) {
-    const double cross = (double(p3.y) - double(p1.y)) * (double(p2.x) - double(p1.x)) -
-                         (double(p2.y) - double(p1.y)) * (double(p3.x) - double(p1.x));
-    return cross < 0.0 ? 1 : 0;
-}
-
 std::int32_t hull_brute_force_baseline(const Point* points, Point* hull, std::int32_t n) {
     if (n <= 0) return 0;
 
@@ -22,7 +16,7 @@ std::int32_t hull_brute_force_baseline(const Point* points, Point* hull, std::in
             bool rejected = false;
             for (std::int32_t k = 0; k < n; ++k) {
                 if (k == i || k == j) continue;
-                if (orientation_plain(points[i], points[j], points[k]) == 1) {
+                if (plain_right_turn(points[i], points[j], points[k]) == 1) {
                     rejected = true;
                     break;
                 }

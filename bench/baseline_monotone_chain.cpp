@@ -2,12 +2,6 @@
 
 #include <array>
 
-std::int32_t is_right_turn_plain(Point p1, Point p2, Point p3) {
-    const double cross = (double(p3.y) - double(p1.y)) * (double(p2.x) - double(p1.x)) -
-                         (double(p2.y) - double(p1.y)) * (double(p3.x) - double(p1.x));
-    return cross < 0.0 ? 1 : 0;
-}
-
 std::int32_t hull_monotone_chain_baseline(const Point* points, Point* hull, std::int32_t n) {
     if (n <= 0) return 0;
 
@@ -20,7 +14,7 @@ std::int32_t hull_monotone_chain_baseline(const Point* points, Point* hull, std:
     if (n > 1) hull[k++] = points[1];
     for (std::int32_t i = 2; i < n; ++i) {
         hull[k++] = points[i];
-        while (k > 2 && !is_right_turn_plain(hull[k - 3], hull[k - 2], hull[k - 1])) {
+        while (k > 2 && !plain_right_turn(hull[k - 3], hull[k - 2], hull[k - 1])) {
             hull[k - 2] = hull[k - 1];
             --k;
         }
@@ -32,7 +26,7 @@ std::int32_t hull_monotone_chain_baseline(const Point* points, Point* hull, std:
     if (n > 1) scratch[m++] = points[n - 2];
     for (std::int32_t i = n - 3; i >= 0; --i) {
         scratch[m++] = points[i];
-        while (m > 2 && !is_right_turn_plain(scratch[m - 3], scratch[m - 2], scratch[m - 1])) {
+        while (m > 2 && !plain_right_turn(scratch[m - 3], scratch[m - 2], scratch[m - 1])) {
             scratch[m - 2] = scratch[m - 1];
             --m;
         }

@@ -2,6 +2,7 @@
 // hull_monotone_chain is measured against.
 #pragma once
 
+#include "baseline_turn.h"
 #include "point.h"
 
 #include <cstdint>
@@ -9,12 +10,8 @@
 // Room of the baseline's lower-chain buffer, and so the largest n accepted.
 inline constexpr std::int32_t kBaselineChainCapacity = 20001;
 
-// 1 when p1 -> p2 -> p3 turns strictly clockwise (y axis up), from the cross
-// product evaluated in double as written; 0 otherwise.
-std::int32_t is_right_turn_plain(Point p1, Point p2, Point p3);
-
 // The same result as hull_monotone_chain (clockwise from points[0], no
-// closing copy; 0 for n = 0, 1 for n = 1) wherever is_right_turn_plain is
+// closing copy; 0 for n = 0, 1 for n = 1) wherever plain_right_turn is
 // exact. points sorted with compare_points, n <= 20001; hull has room for
 // 2n - 2 (1 when n = 1).
 std::int32_t hull_monotone_chain_baseline(const Point* points, Point* hull, std::int32_t n);
