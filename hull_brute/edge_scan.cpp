@@ -49,49 +49,56 @@ GridCoordinates<T> to_grid(const Point* points, std::int32_t n, float min_x, flo
     return grid;
 }
 
-// One step in single precision with 128-bit vectors (SSE2, present on every
-// x86-64 processor).
-struct SseFloatStep {
-    static constexpr int kStep = kScanStep;
-    __m128 dx, dy, c0;
-    SseFloatStep(float dx_, float dy_, float c0_) : dx(_mm_set1_ps(dx_)), dy(_mm_set1_ps(dy_)), c0(_mm_set1_ps(c0_)) {}
-    bool any_right(const float* x, const float* y) const {
-        __m128 right = _mm_setzero_ps();
-        for (int v = 0; v < kStep; v += 4) {
-            const __m128 c = _mm_add_ps(_mm_sub_ps(_mm_mul_ps(_mm_loadu_ps(y + v), dx), _mm_mul_ps(_mm_loadu_ps(x + v), dy)), c0);
-            right = _mm_or_ps(right, _mm_cmplt_ps(c, _mm_setzero_ps()));
-        }
-        return _mm_movemask_ps(right) != 0;
-    }
+// Vector operations for VectorStep on 128-bit vectors (SSE2, present on
+// every x86-64 processor); the AVX ones live in grid_scan_avx.cpp.
+struct SseFloats {
+    using Scalar = float;
+    using Vector = __m128;
+    static constexpr int kLanes = 4;
+    static Vector set1(float v) { return _mm_set1_ps(v); }
+    static Vector zero() { return _mm_setzero_ps(); }
+    static Vector load(const float* p) { return _mm_loadu_ps(p); }
+    static Vector add(Vector a, Vector b) { return _mm_add_ps(a, b); }
+    static Vector sub(Vector a, Vector b) { return _mm_sub_ps(a, b); }
+    static Vector mul(Vector a, Vector b) { return _mm_mul_ps(a, b); }
+    static Vector bit_or(Vector a, Vector b) { return _mm_or_ps(a, b); }
+    static Vector negative(Vector a) { return _mm_cmplt_ps(a, _mm_setzero_ps()); }
+    static bool any(Vector mask) { return _mm_movemask_ps(mask) != 0; }
 };
 
-bool scan_grid_float(const Point* points, const float* xs, const float* ys, std::int32_t n, std::int32_t padded,
-                     std::int32_t* next_vertex) {
-    static const bool has_avx = __builtin_cpu_supports("avx");
-    if (has_avx) return scan_grid_float_avx(points, xs, ys, n, padded, next_vertex);
-    return scan_grid_pairs<SseFloatStep>(points, xs, ys, n, padded, next_vertex);
-}
+struct SseDoubles {
+    using Scalar = double;
+    using Vector = __m128d;
+    static constexpr int kLanes = 2;
+    static Vector set1(double v) { return _mm_set1_pd(v); }
+    static Vector zero() { return _mm_setzero_pd(); }
+    static Vector load(const double* p) { return _mm_loadu_pd(p); }
+    static Vector add(Vector a, Vector b) { return _mm_add_pd(a, b); }
+    static Vector sub(Vector a, Vector b) { return _mm_sub_pd(a, b); }
+    static Vector mul(Vector a, Vector b) { return _mm_mul_pd(a, b); }
+    static Vector bit_or(Vector a, Vector b) { return _mm_or_pd(a, b); }
+    static Vector negative(Vector a) { return _mm_cmplt_pd(a, _mm_setzero_pd()); }
+    static bool any(Vector mask) { return _mm_movemask_pd(mask) != 0; }
+};
 
+const bool processor_has_avx = __builtin_cpu_supports("avx");
 
 // Extents below 2^11: products below 2^22, the sum below 2^24: single
 // precision is exact, and twice as many lanes fit a vector as of doubles.
 constexpr double kFloatExtent = 2048.0;
-
-// Extents below 2^14: coordinates and differences stay below 2^14 in
-// magnitude, each product below 2^28 and the sum of all four below 2^30, so
-// 32-bit integers are exact.
-constexpr double kIntExtent = 16384.0;
 // Extents below 2^25: products below 2^50, the sum below 2^52: doubles are exact.
 constexpr double kDoubleExtent = 33554432.0;
 
-bool scan_grid_int(const Point* points, const std::int32_t* xs, const std::int32_t* ys, std::int32_t n,
-                   std::int32_t padded, std::int32_t* next_vertex) {
-    return scan_grid_pairs<PortableStep<std::int32_t>>(points, xs, ys, n, padded, next_vertex);
+bool scan_grid(const Point* points, const GridCoordinates<float>& grid, std::int32_t n, std::int32_t* next_vertex) {
+    const auto padded = static_cast<std::int32_t>(grid.xs.size());
+    if (processor_has_avx) return scan_grid_float_avx(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+    return scan_grid_pairs<VectorStep<SseFloats>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
 }
 
-bool scan_grid_double(const Point* points, const double* xs, const double* ys, std::int32_t n,
-                      std::int32_t padded, std::int32_t* next_vertex) {
-    return scan_grid_pairs<PortableStep<double>>(points, xs, ys, n, padded, next_vertex);
+bool scan_grid(const Point* points, const GridCoordinates<double>& grid, std::int32_t n, std::int32_t* next_vertex) {
+    const auto padded = static_cast<std::int32_t>(grid.xs.size());
+    if (processor_has_avx) return scan_grid_double_avx(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+    return scan_grid_pairs<VectorStep<SseDoubles>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
 }
 
 }  // namespace
@@ -112,20 +119,7 @@ bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex) 
     }
     const double extent = std::max(static_cast<double>(max_x) - min_x, static_cast<double>(max_y) - min_y);
 
-    if (integral && extent < kFloatExtent) {
-        const auto grid = to_grid<float>(points, n, min_x, min_y);
-        return scan_grid_float(points, grid.xs.data(), grid.ys.data(), n, static_cast<std::int32_t>(grid.xs.size()),
-                               next_vertex);
-    }
-    if (integral && extent < kIntExtent) {
-        const auto grid = to_grid<std::int32_t>(points, n, min_x, min_y);
-        return scan_grid_int(points, grid.xs.data(), grid.ys.data(), n, static_cast<std::int32_t>(grid.xs.size()),
-                             next_vertex);
-    }
-    if (integral && extent < kDoubleExtent) {
-        const auto grid = to_grid<double>(points, n, min_x, min_y);
-        return scan_grid_double(points, grid.xs.data(), grid.ys.data(), n, static_cast<std::int32_t>(grid.xs.size()),
-                                next_vertex);
-    }
+    if (integral && extent < kFloatExtent) return scan_grid(points, to_grid<float>(points, n, min_x, min_y), n, next_vertex);
+    if (integral && extent < kDoubleExtent) return scan_grid(points, to_grid<double>(points, n, min_x, min_y), n, next_vertex);
     return scan_general(points, n, next_vertex);
 }

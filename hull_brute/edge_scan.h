@@ -13,8 +13,10 @@
 // rejected (false exactly when all points lie on one line).
 //
 // The sign of every turn is exact. Point sets on an integer grid of small
-// extent (what the generator writes) are scanned in exact integer or double
-// arithmetic, several k at a time with the widest vector instructions the
-// processor offers; a scan stops within the block holding the first point to
-// the right, which gives the same result as stopping at that point.
+// extent (what the generator writes) are scanned in exact single- or
+// double-precision arithmetic, 16 points at a time with the widest vectors
+// the processor offers (AVX or SSE2, chosen at run time); a scan stops within
+// the step holding the first point to the right, which gives the same
+// result as stopping at that point. Any other set takes the exact turn test
+// point by point.
 bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex);

@@ -50,21 +50,34 @@ inline bool scan_grid_pairs(const Point* points, const T* xs, const T* ys, std::
     return any_rejected;
 }
 
-// One step of the scan in plain C++, kStep points of any exact type T.
-template <class T>
-struct PortableStep {
+// One step of the scan on kStep points with the vector operations Ops
+// (a vector type of Ops::kLanes lanes of Ops::Scalar and what is done with
+// it): the step's points are strictly right of the pair if any lane of
+// ys*dx - xs*dy + c0 is negative.
+template <class Ops>
+struct VectorStep {
+    using Scalar = typename Ops::Scalar;
+    using Vector = typename Ops::Vector;
     static constexpr int kStep = kScanStep;
-    T dx, dy, c0;
-    PortableStep(T dx_, T dy_, T c0_) : dx(dx_), dy(dy_), c0(c0_) {}
-    bool any_right(const T* x, const T* y) const {
-        T least = 0;
-        for (int l = 0; l < kStep; ++l) least = std::min(least, y[l] * dx - x[l] * dy + c0);
-        return least < 0;
+    static_assert(kStep % Ops::kLanes == 0);
+
+    Vector dx, dy, c0;
+    VectorStep(Scalar dx_, Scalar dy_, Scalar c0_) : dx(Ops::set1(dx_)), dy(Ops::set1(dy_)), c0(Ops::set1(c0_)) {}
+
+    bool any_right(const Scalar* x, const Scalar* y) const {
+        Vector right = Ops::zero();
+        for (int v = 0; v < kStep; v += Ops::kLanes) {
+            const Vector cross = Ops::add(Ops::sub(Ops::mul(Ops::load(y + v), dx), Ops::mul(Ops::load(x + v), dy)), c0);
+            right = Ops::bit_or(right, Ops::negative(cross));
+        }
+        return Ops::any(right);
     }
 };
 
 }  // namespace
 
-// Single-precision scan with 256-bit vectors; only for processors with AVX.
+// The scans with 256-bit vectors; only for processors with AVX.
 bool scan_grid_float_avx(const Point* points, const float* xs, const float* ys, std::int32_t n, std::int32_t padded,
                          std::int32_t* next_vertex);
+bool scan_grid_double_avx(const Point* points, const double* xs, const double* ys, std::int32_t n,
+                          std::int32_t padded, std::int32_t* next_vertex);

@@ -1,32 +1,50 @@
-// The scan in single precision with 256-bit vectors. This unit alone is
-// compiled for AVX (without fused multiply-add); it runs only where the
-// processor reports AVX.
+// The scans with 256-bit vectors. This unit alone is compiled for AVX
+// (without fused multiply-add); its functions run only where the processor
+// reports AVX.
 #include "grid_scan.h"
 
 #include <immintrin.h>
 
 namespace {
 
-// One step in single precision with 256-bit vectors (AVX): two vectors of 8.
-struct AvxFloatStep {
-    static constexpr int kStep = kScanStep;
-    __m256 dx, dy, c0;
-    AvxFloatStep(float dx_, float dy_, float c0_)
-        : dx(_mm256_set1_ps(dx_)), dy(_mm256_set1_ps(dy_)), c0(_mm256_set1_ps(c0_)) {}
-    bool any_right(const float* x, const float* y) const {
-        const __m256 zero = _mm256_setzero_ps();
-        const __m256 c1 = _mm256_add_ps(_mm256_sub_ps(_mm256_mul_ps(_mm256_loadu_ps(y), dx),
-                                                      _mm256_mul_ps(_mm256_loadu_ps(x), dy)), c0);
-        const __m256 c2 = _mm256_add_ps(_mm256_sub_ps(_mm256_mul_ps(_mm256_loadu_ps(y + 8), dx),
-                                                      _mm256_mul_ps(_mm256_loadu_ps(x + 8), dy)), c0);
-        return _mm256_movemask_ps(_mm256_or_ps(_mm256_cmp_ps(c1, zero, _CMP_LT_OQ),
-                                               _mm256_cmp_ps(c2, zero, _CMP_LT_OQ))) != 0;
-    }
+struct AvxFloats {
+    using Scalar = float;
+    using Vector = __m256;
+    static constexpr int kLanes = 8;
+    static Vector set1(float v) { return _mm256_set1_ps(v); }
+    static Vector zero() { return _mm256_setzero_ps(); }
+    static Vector load(const float* p) { return _mm256_loadu_ps(p); }
+    static Vector add(Vector a, Vector b) { return _mm256_add_ps(a, b); }
+    static Vector sub(Vector a, Vector b) { return _mm256_sub_ps(a, b); }
+    static Vector mul(Vector a, Vector b) { return _mm256_mul_ps(a, b); }
+    static Vector bit_or(Vector a, Vector b) { return _mm256_or_ps(a, b); }
+    static Vector negative(Vector a) { return _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_LT_OQ); }
+    static bool any(Vector mask) { return _mm256_movemask_ps(mask) != 0; }
+};
+
+struct AvxDoubles {
+    using Scalar = double;
+    using Vector = __m256d;
+    static constexpr int kLanes = 4;
+    static Vector set1(double v) { return _mm256_set1_pd(v); }
+    static Vector zero() { return _mm256_setzero_pd(); }
+    static Vector load(const double* p) { return _mm256_loadu_pd(p); }
+    static Vector add(Vector a, Vector b) { return _mm256_add_pd(a, b); }
+    static Vector sub(Vector a, Vector b) { return _mm256_sub_pd(a, b); }
+    static Vector mul(Vector a, Vector b) { return _mm256_mul_pd(a, b); }
+    static Vector bit_or(Vector a, Vector b) { return _mm256_or_pd(a, b); }
+    static Vector negative(Vector a) { return _mm256_cmp_pd(a, _mm256_setzero_pd(), _CMP_LT_OQ); }
+    static bool any(Vector mask) { return _mm256_movemask_pd(mask) != 0; }
 };
 
 }  // namespace
 
 bool scan_grid_float_avx(const Point* points, const float* xs, const float* ys, std::int32_t n, std::int32_t padded,
                          std::int32_t* next_vertex) {
-    return scan_grid_pairs<AvxFloatStep>(points, xs, ys, n, padded, next_vertex);
+    return scan_grid_pairs<VectorStep<AvxFloats>>(points, xs, ys, n, padded, next_vertex);
+}
+
+bool scan_grid_double_avx(const Point* points, const double* xs, const double* ys, std::int32_t n,
+                          std::int32_t padded, std::int32_t* next_vertex) {
+    return scan_grid_pairs<VectorStep<AvxDoubles>>(points, xs, ys, n, padded, next_vertex);
 }
