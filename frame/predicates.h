@@ -21,11 +21,15 @@ int exact_turn_sign(const Point& a, const Point& b, const Point& c);
 
 // Whether v is an integer of magnitude below 2^24. On such coordinates the
 // differences are exact below 2^25, the products below 2^50 and their
-// difference below 2^51: the double evaluation is exact.
+// difference below 2^51: the double evaluation is exact. Written without
+// branches so that a loop over many points runs in vector registers: below
+// 2^23, adding and taking away 2^23 rounds a magnitude to an integer, which
+// it equals exactly when it is one; from 2^23 to 2^24 every float is an
+// integer. A NaN fails the first comparison.
 inline bool is_small_integer(float v) {
     const float magnitude = std::fabs(v);
-    const float in_range = magnitude < 16777216.0f ? magnitude : 0.5f;  // NaN too
-    return static_cast<float>(static_cast<std::int32_t>(in_range)) == in_range;
+    const float rounded = (magnitude + 8388608.0f) - 8388608.0f;
+    return (magnitude < 16777216.0f) & ((magnitude >= 8388608.0f) | (rounded == magnitude));
 }
 
 // Relative error bound of the double evaluation: with l and r the two

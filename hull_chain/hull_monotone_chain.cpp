@@ -17,14 +17,30 @@ namespace {
 
 using IndexArray = std::array<std::int32_t, kChainScratchCapacity>;
 
-// One chain over the point indices chain[0 .. count-1], built in place: each
-// index is appended in turn, and every point that does not make a strict
-// right turn with its neighbours is dropped. Returns the chain's length.
-std::int32_t build_chain(const Point* points, std::int32_t* chain, std::int32_t count) {
-    std::int32_t m = std::min<std::int32_t>(count, 2);
-    for (std::int32_t t = 2; t < count; ++t) {
-        chain[m++] = chain[t];
-        while (m > 2 && !is_right_turn(points[chain[m - 3]], points[chain[m - 2]], points[chain[m - 1]])) {
+// The turn test where every coordinate involved is an integer below 2^24:
+// the plain double evaluation, exact there (see is_small_integer).
+std::int32_t is_right_turn_on_small_integers(Point p1, Point p2, Point p3) {
+    const double cross = (static_cast<double>(p3.y) - p1.y) * (static_cast<double>(p2.x) - p1.x) -
+                         (static_cast<double>(p2.y) - p1.y) * (static_cast<double>(p3.x) - p1.x);
+    return cross < 0.0 ? 1 : 0;
+}
+
+bool all_small_integers(const Point* points, const std::int32_t* list, std::int32_t count) {
+    bool small = true;
+    for (std::int32_t t = 0; t < count; ++t) small &= is_small_integer(points[list[t]].x) & is_small_integer(points[list[t]].y);
+    return small;
+}
+
+// One chain of the points points[order[0]], points[order[1]], ... (count of
+// them), built in chain: each point is appended in turn, and every point that
+// does not make a strict right turn (RightTurn) with its neighbours is
+// dropped. Returns the chain's length.
+template <std::int32_t (*RightTurn)(Point, Point, Point)>
+std::int32_t build_chain(const Point* points, const std::int32_t* order, std::int32_t count, Point* chain) {
+    std::int32_t m = 0;
+    for (std::int32_t t = 0; t < count; ++t) {
+        chain[m++] = points[order[t]];
+        while (m > 2 && !RightTurn(chain[m - 3], chain[m - 2], chain[m - 1])) {
             chain[m - 2] = chain[m - 1];
             --m;
         }
@@ -72,13 +88,17 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     }
     lower[lower_count++] = 0;
 
-    // Upper chain left to right; lower chain right to left, copied into the
+    // Upper chain left to right in hull; lower chain right to left in the
     // scratch buffer; the hull is the upper chain, then the lower chain
     // without its two ends.
-    const std::int32_t k = build_chain(points, upper.data(), upper_count);
-    const std::int32_t m = build_chain(points, lower.data(), lower_count);
-    for (std::int32_t t = 0; t < k; ++t) hull[t] = points[upper[t]];
-    for (std::int32_t t = 0; t < m; ++t) scratch[t] = points[lower[t]];
+    // Where all candidates are small integers the plain turn test is exact
+    // and cheaper than the general one. (Both lists are checked: the bottom
+    // of a column is not its top.)
+    const bool small = all_small_integers(points, upper.data(), upper_count) &&
+                       all_small_integers(points, lower.data(), lower_count);
+    const auto build = small ? build_chain<is_right_turn_on_small_integers> : build_chain<is_right_turn>;
+    const std::int32_t k = build(points, upper.data(), upper_count, hull);
+    const std::int32_t m = build(points, lower.data(), lower_count, scratch.data());
     append_chain(hull, scratch.data(), k, m);
     // One point: both chains hold it once; it is the hull's one vertex.
     return n == 1 ? 1 : k + m - 2;
