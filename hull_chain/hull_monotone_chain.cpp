@@ -88,15 +88,16 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     }
     lower[lower_count++] = 0;
 
-    // Upper chain left to right in hull; lower chain right to left in the
-    // scratch buffer; the hull is the upper chain, then the lower chain
-    // without its two ends.
     // Where all candidates are small integers the plain turn test is exact
     // and cheaper than the general one. (Both lists are checked: the bottom
     // of a column is not its top.)
     const bool small = all_small_integers(points, upper.data(), upper_count) &&
                        all_small_integers(points, lower.data(), lower_count);
     const auto build = small ? build_chain<is_right_turn_on_small_integers> : build_chain<is_right_turn>;
+
+    // Upper chain left to right in hull; lower chain right to left in the
+    // scratch buffer; the hull is the upper chain, then the lower chain
+    // without its two ends.
     const std::int32_t k = build(points, upper.data(), upper_count, hull);
     const std::int32_t m = build(points, lower.data(), lower_count, scratch.data());
     append_chain(hull, scratch.data(), k, m);
