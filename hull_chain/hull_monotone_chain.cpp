@@ -27,7 +27,10 @@ std::int32_t is_right_turn_on_small_integers(Point p1, Point p2, Point p3) {
 
 bool all_small_integers(const Point* points, const std::int32_t* list, std::int32_t count) {
     bool small = true;
-    for (std::int32_t t = 0; t < count; ++t) small &= is_small_integer(points[list[t]].x) & is_small_integer(points[list[t]].y);
+    for (std::int32_t t = 0; t < count; ++t) {
+        small &= is_small_integer(points[list[t]].x);
+        small &= is_small_integer(points[list[t]].y);
+    }
     return small;
 }
 
