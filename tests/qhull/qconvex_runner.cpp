@@ -1,58 +1,20 @@
 #include "qconvex_runner.h"
 
+#include "support/scratch_dir.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
-#include <unistd.h>
 
-namespace {
-
-// A temporary file of our own, removed when it goes out of scope.
-class TempFile {
-public:
-    explicit TempFile(const char* stem) {
-        std::string pattern = (std::filesystem::temp_directory_path() / stem).string() + "_XXXXXX";
-        const int fd = mkstemp(pattern.data());
-        if (fd >= 0) {
-            ::close(fd);
-            path_ = pattern;
-        }
-    }
-    ~TempFile() {
-        if (!path_.empty()) std::remove(path_.c_str());
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 QconvexResult run_qconvex(const std::string& qconvex, const std::vector<Point>& points) {
     QconvexResult result;
-    TempFile input("qhull_in");
-    TempFile output("qhull_out");
-    TempFile errors("qhull_err");
-    if (input.path().empty() || output.path().empty() || errors.path().empty()) {
-        result.error = "cannot create temporary files";
-        return result;
-    }
+    const ScratchDir dir;
+    const std::string input = (dir / "input").string();
     {
-        std::FILE* file = std::fopen(input.path().c_str(), "w");
+        std::FILE* file = std::fopen(input.c_str(), "w");
         if (!file) {
-            result.error = "cannot write " + input.path();
+            result.error = "cannot write " + input;
             return result;
         }
         std::fprintf(file, "2\n%zu\n", points.size());
@@ -61,14 +23,13 @@ QconvexResult run_qconvex(const std::string& qconvex, const std::vector<Point>& 
         std::fclose(file);
     }
     const std::string command =
-        "'" + qconvex + "' Fx < '" + input.path() + "' > '" + output.path() + "' 2> '" + errors.path() + "'";
+        "'" + qconvex + "' Fx < '" + input + "' > '" + (dir / "output").string() + "' 2> '" + (dir / "errors").string() + "'";
     const int status = std::system(command.c_str());
     if (status != 0) {
-        result.error = "qconvex exited with status " + std::to_string(status) + ": " + read_file(errors.path()) +
-                       read_file(output.path());
+        result.error = "qconvex exited with status " + std::to_string(status) + ": " + dir.read("errors") + dir.read("output");
         return result;
     }
-    std::istringstream text(read_file(output.path()));
+    std::istringstream text(dir.read("output"));
     std::size_t count = 0;
     if (!(text >> count)) {
         result.error = "no vertex count in qconvex output";

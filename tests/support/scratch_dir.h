@@ -1,9 +1,11 @@
 // A fresh temporary directory for one test, removed with everything in it.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 class ScratchDir {

@@ -5,6 +5,7 @@
 //
 //   window_tests [gtest options] PROGRAM LABEL    (LABEL: "n^3" or "n*logn")
 #include "program_run.h"
+#include "support/scratch_dir.h"
 #include "virtual_display.h"
 #include "window_expectations.h"
 
@@ -46,30 +47,6 @@ public:
 private:
     std::unique_ptr<VirtualDisplay> server_;
 };
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "window-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void write_point_file(const fs::path& folder, const ShownScene& scene) {
     std::ofstream out(folder / "generator.test");
@@ -123,8 +100,8 @@ public:
     }
 
     ProgramRun& run() { return *run_; }
-    std::string log() const { return read_file(folder_.path() / "statistika.out"); }
-    std::string errors() const { return read_file(folder_.path() / "stderr.txt"); }
+    std::string log() const { return folder_.read("statistika.out"); }
+    std::string errors() const { return folder_.read("stderr.txt"); }
 
     // Waits for the window while the program computes; kNoWindow if it never shows.
     WindowId wait_for_window() {
@@ -158,7 +135,7 @@ public:
 
 private:
     const ShownScene& scene_;
-    ScratchFolder folder_;
+    ScratchDir folder_;
     std::unique_ptr<ProgramRun> run_;
 };
 
