@@ -3,7 +3,7 @@
 // every other point with a by-value double turn test.
 #pragma once
 
-#include "baseline_turn.h"
+#include "turn.h"
 #include "point.h"
 
 #include <cstdint>

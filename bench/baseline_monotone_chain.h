@@ -2,7 +2,7 @@
 // hull_monotone_chain is measured against.
 #pragma once
 
-#include "baseline_turn.h"
+#include "turn.h"
 #include "point.h"
 
 #include <cstdint>

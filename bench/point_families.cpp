@@ -1,7 +1,7 @@
 #include "point_families.h"
 
 #include "point_order.h"
-#include "predicates.h"
+#include "turn.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,13 +3,11 @@
 // to the log, then show the points and the last hull in the window.
 #pragma once
 
+#include "file_names.h"
 #include "point.h"
 
 #include <array>
 #include <cstdint>
-
-inline constexpr const char* kPointFileName = "generator.test";
-inline constexpr const char* kTimingLogName = "statistika.out";
 
 // What sets one hull program apart from the other.
 struct HullProgram {

@@ -1,5 +1,7 @@
 #include "progress.h"
 
+#include "progress_hook.h"
+
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -16,13 +18,7 @@ std::int32_t runs_total = 0;
 std::int32_t current_run = 0;
 bool shown = false;
 
-}  // namespace
-
-namespace progress_detail {
-
-bool enabled = false;
-
-void update(std::int32_t done, std::int32_t total) {
+void update(std::int64_t done, std::int64_t total) {
     const Clock::time_point now = Clock::now();
     if (now < next_update) return;
     next_update = now + kUpdateInterval;
@@ -33,10 +29,10 @@ void update(std::int32_t done, std::int32_t total) {
     shown = true;
 }
 
-}  // namespace progress_detail
+}  // namespace
 
 void start_progress(std::int32_t total_runs) {
-    progress_detail::enabled = isatty(STDERR_FILENO) != 0;
+    progress_listener = isatty(STDERR_FILENO) != 0 ? update : nullptr;
     started = Clock::now();
     next_update = started + kQuietStart;
     runs_total = total_runs;
@@ -46,11 +42,11 @@ void start_progress(std::int32_t total_runs) {
 
 void note_run_started(std::int32_t run) {
     current_run = run;
-    note_progress_within_run(0, 1);
+    report_progress(0, 1);
 }
 
 void finish_progress() {
     if (shown) std::fprintf(stderr, "\r%70s\r", "");
-    progress_detail::enabled = false;
+    progress_listener = nullptr;
     shown = false;
 }

@@ -1,11 +1,10 @@
 #include "edge_scan.h"
 
 #include "grid_scan.h"
-#include "predicates.h"
+#include "turn.h"
 
 #include <algorithm>
 #include <cmath>
-#include <immintrin.h>
 #include <vector>
 
 namespace {
@@ -14,7 +13,7 @@ namespace {
 bool scan_general(const Point* points, std::int32_t n, std::int32_t* next_vertex) {
     bool any_rejected = false;
     for (std::int32_t i = 0; i < n; ++i) {
-        note_progress_within_run(i, n);
+        report_progress(i, n);
         for (std::int32_t j = 0; j < n; ++j) {
             if (j == i) continue;
             bool rejected = false;
@@ -49,39 +48,9 @@ GridCoordinates<T> to_grid(const Point* points, std::int32_t n, float min_x, flo
     return grid;
 }
 
-// Vector operations for VectorStep on 128-bit vectors (SSE2, present on
-// every x86-64 processor); the AVX ones live in grid_scan_avx.cpp.
-struct SseFloats {
-    using Scalar = float;
-    using Vector = __m128;
-    static constexpr int kLanes = 4;
-    static Vector set1(float v) { return _mm_set1_ps(v); }
-    static Vector zero() { return _mm_setzero_ps(); }
-    static Vector load(const float* p) { return _mm_loadu_ps(p); }
-    static Vector add(Vector a, Vector b) { return _mm_add_ps(a, b); }
-    static Vector sub(Vector a, Vector b) { return _mm_sub_ps(a, b); }
-    static Vector mul(Vector a, Vector b) { return _mm_mul_ps(a, b); }
-    static Vector bit_or(Vector a, Vector b) { return _mm_or_ps(a, b); }
-    static Vector negative(Vector a) { return _mm_cmplt_ps(a, _mm_setzero_ps()); }
-    static bool any(Vector mask) { return _mm_movemask_ps(mask) != 0; }
-};
-
-struct SseDoubles {
-    using Scalar = double;
-    using Vector = __m128d;
-    static constexpr int kLanes = 2;
-    static Vector set1(double v) { return _mm_set1_pd(v); }
-    static Vector zero() { return _mm_setzero_pd(); }
-    static Vector load(const double* p) { return _mm_loadu_pd(p); }
-    static Vector add(Vector a, Vector b) { return _mm_add_pd(a, b); }
-    static Vector sub(Vector a, Vector b) { return _mm_sub_pd(a, b); }
-    static Vector mul(Vector a, Vector b) { return _mm_mul_pd(a, b); }
-    static Vector bit_or(Vector a, Vector b) { return _mm_or_pd(a, b); }
-    static Vector negative(Vector a) { return _mm_cmplt_pd(a, _mm_setzero_pd()); }
-    static bool any(Vector mask) { return _mm_movemask_pd(mask) != 0; }
-};
-
+#ifdef HULL_HAVE_SSE_TURNS
 const bool processor_has_avx = __builtin_cpu_supports("avx");
+#endif
 
 // Extents below 2^11: products below 2^22, the sum below 2^24: single
 // precision is exact, and twice as many lanes fit a vector as of doubles.
@@ -91,14 +60,22 @@ constexpr double kDoubleExtent = 33554432.0;
 
 bool scan_grid(const Point* points, const GridCoordinates<float>& grid, std::int32_t n, std::int32_t* next_vertex) {
     const auto padded = static_cast<std::int32_t>(grid.xs.size());
+#ifdef HULL_HAVE_SSE_TURNS
     if (processor_has_avx) return scan_grid_float_avx(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
-    return scan_grid_pairs<VectorStep<SseFloats>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+    return scan_grid_pairs<TurnBatch<SseFloats>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+#else
+    return scan_grid_pairs<TurnBatch<ScalarLanes<float>>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+#endif
 }
 
 bool scan_grid(const Point* points, const GridCoordinates<double>& grid, std::int32_t n, std::int32_t* next_vertex) {
     const auto padded = static_cast<std::int32_t>(grid.xs.size());
+#ifdef HULL_HAVE_SSE_TURNS
     if (processor_has_avx) return scan_grid_double_avx(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
-    return scan_grid_pairs<VectorStep<SseDoubles>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+    return scan_grid_pairs<TurnBatch<SseDoubles>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+#else
+    return scan_grid_pairs<TurnBatch<ScalarLanes<double>>>(points, grid.xs.data(), grid.ys.data(), n, padded, next_vertex);
+#endif
 }
 
 }  // namespace

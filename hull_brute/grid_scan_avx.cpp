@@ -2,49 +2,14 @@
 // (without fused multiply-add); its functions run only where the processor
 // reports AVX.
 #include "grid_scan.h"
-
-#include <immintrin.h>
-
-namespace {
-
-struct AvxFloats {
-    using Scalar = float;
-    using Vector = __m256;
-    static constexpr int kLanes = 8;
-    static Vector set1(float v) { return _mm256_set1_ps(v); }
-    static Vector zero() { return _mm256_setzero_ps(); }
-    static Vector load(const float* p) { return _mm256_loadu_ps(p); }
-    static Vector add(Vector a, Vector b) { return _mm256_add_ps(a, b); }
-    static Vector sub(Vector a, Vector b) { return _mm256_sub_ps(a, b); }
-    static Vector mul(Vector a, Vector b) { return _mm256_mul_ps(a, b); }
-    static Vector bit_or(Vector a, Vector b) { return _mm256_or_ps(a, b); }
-    static Vector negative(Vector a) { return _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_LT_OQ); }
-    static bool any(Vector mask) { return _mm256_movemask_ps(mask) != 0; }
-};
-
-struct AvxDoubles {
-    using Scalar = double;
-    using Vector = __m256d;
-    static constexpr int kLanes = 4;
-    static Vector set1(double v) { return _mm256_set1_pd(v); }
-    static Vector zero() { return _mm256_setzero_pd(); }
-    static Vector load(const double* p) { return _mm256_loadu_pd(p); }
-    static Vector add(Vector a, Vector b) { return _mm256_add_pd(a, b); }
-    static Vector sub(Vector a, Vector b) { return _mm256_sub_pd(a, b); }
-    static Vector mul(Vector a, Vector b) { return _mm256_mul_pd(a, b); }
-    static Vector bit_or(Vector a, Vector b) { return _mm256_or_pd(a, b); }
-    static Vector negative(Vector a) { return _mm256_cmp_pd(a, _mm256_setzero_pd(), _CMP_LT_OQ); }
-    static bool any(Vector mask) { return _mm256_movemask_pd(mask) != 0; }
-};
-
-}  // namespace
+#include "turn_batch_avx.h"
 
 bool scan_grid_float_avx(const Point* points, const float* xs, const float* ys, std::int32_t n, std::int32_t padded,
                          std::int32_t* next_vertex) {
-    return scan_grid_pairs<VectorStep<AvxFloats>>(points, xs, ys, n, padded, next_vertex);
+    return scan_grid_pairs<TurnBatch<AvxFloats>>(points, xs, ys, n, padded, next_vertex);
 }
 
 bool scan_grid_double_avx(const Point* points, const double* xs, const double* ys, std::int32_t n,
                           std::int32_t padded, std::int32_t* next_vertex) {
-    return scan_grid_pairs<VectorStep<AvxDoubles>>(points, xs, ys, n, padded, next_vertex);
+    return scan_grid_pairs<TurnBatch<AvxDoubles>>(points, xs, ys, n, padded, next_vertex);
 }

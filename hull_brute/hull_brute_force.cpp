@@ -1,7 +1,10 @@
 #include "hull_brute_force.h"
 
+#include "capacities.h"
+#include "contracts.h"
 #include "edge_scan.h"
-#include "predicates.h"
+#include "polygon_checks.h"
+#include "turn.h"
 
 #include <vector>
 
@@ -23,11 +26,8 @@ std::int32_t write_polygon(const Point* points, Point* hull, const std::int32_t*
     return count;
 }
 
-}  // namespace
-
-std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n) {
-    if (n <= 0) return 0;
-
+// The hull of n >= 1 sorted points.
+std::int32_t hull_of_sorted(const Point* points, Point* hull, std::int32_t n) {
     // Phase 1: an ordered pair (i, j) of distinct positions is a hull edge when
     // no point lies strictly to the right of i -> j. The chain below only ever
     // follows, from each start point, the accepted edge with the least end
@@ -53,4 +53,20 @@ std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n) 
         current = next_vertex[static_cast<std::size_t>(current)];
     } while (current > 0 && static_cast<std::int32_t>(order.size()) < n);
     return write_polygon(points, hull, order.data(), static_cast<std::int32_t>(order.size()));
+}
+
+}  // namespace
+
+std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n) {
+    HULL_PRECONDITION(n >= 0 && n <= kHullBrutePointCapacity);
+    HULL_PRECONDITION(is_sorted_by_position(points, n));
+    if (n <= 0) return 0;
+    const std::int32_t h = hull_of_sorted(points, hull, n);
+    // The promised polygon: from the first point in sort order, turning
+    // counter-clockwise (straight where a side holds further vertices), each
+    // position once, closed by a copy of its first vertex.
+    HULL_POSTCONDITION(h >= 1 && h <= n);
+    HULL_POSTCONDITION(same_position(hull[0], points[0]) && same_position(hull[h], hull[0]));
+    HULL_POSTCONDITION(turns_everywhere(hull, h, Turning::counter_clockwise_or_along));
+    return h;
 }

@@ -1,8 +1,8 @@
 // What makes the driver the hull_brute program.
 #pragma once
 
+#include "capacities.h"
 #include "driver.h"
 #include "hull_brute_force.h"
 
-inline constexpr std::int32_t kHullBrutePointCapacity = 10000;
 inline constexpr HullProgram kHullBrute{"n^3(n=%d)", hull_brute_force};

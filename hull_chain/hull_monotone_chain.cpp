@@ -1,6 +1,8 @@
 #include "hull_monotone_chain.h"
 
-#include "predicates.h"
+#include "contracts.h"
+#include "polygon_checks.h"
+#include "turn.h"
 
 #include <algorithm>
 #include <array>
@@ -18,11 +20,9 @@ namespace {
 using IndexArray = std::array<std::int32_t, kChainScratchCapacity>;
 
 // The turn test where every coordinate involved is an integer below 2^24:
-// the plain double evaluation, exact there (see is_small_integer).
+// the plain evaluation, exact there.
 std::int32_t is_right_turn_on_small_integers(Point p1, Point p2, Point p3) {
-    const double cross = (static_cast<double>(p3.y) - p1.y) * (static_cast<double>(p2.x) - p1.x) -
-                         (static_cast<double>(p2.y) - p1.y) * (static_cast<double>(p3.x) - p1.x);
-    return cross < 0.0 ? 1 : 0;
+    return plain_right_turn(p1, p2, p3);
 }
 
 bool all_small_integers(const Point* points, const std::int32_t* list, std::int32_t count) {
@@ -54,6 +54,8 @@ std::int32_t build_chain(const Point* points, const std::int32_t* order, std::in
 }  // namespace
 
 std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t n) {
+    HULL_PRECONDITION(n >= 0 && n <= kChainScratchCapacity);
+    HULL_PRECONDITION(is_sorted_by_position(points, n));
     if (n <= 0) return 0;
 
     // The lower chain is built in a buffer of the call's own, every element
@@ -105,5 +107,10 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     const std::int32_t m = build(points, lower.data(), lower_count, scratch.data());
     append_chain(hull, scratch.data(), k, m);
     // One point: both chains hold it once; it is the hull's one vertex.
-    return n == 1 ? 1 : k + m - 2;
+    const std::int32_t h = n == 1 ? 1 : k + m - 2;
+    // The promised polygon: from the first point in sort order, strictly
+    // convex and clockwise; two copies of the point where all are equal.
+    HULL_POSTCONDITION(h >= 1 && h <= (n == 1 ? 1 : 2 * n - 2) && same_position(hull[0], points[0]));
+    HULL_POSTCONDITION(turns_everywhere(hull, h, Turning::clockwise_strictly));
+    return h;
 }

@@ -3,12 +3,13 @@
 // dropping every point that does not make a strict right turn.
 #pragma once
 
+#include "capacities.h"
 #include "point.h"
 
 #include <cstdint>
 
 // Room of the lower-chain scratch buffer, and so the largest n accepted.
-inline constexpr std::int32_t kChainScratchCapacity = 20001;
+inline constexpr std::int32_t kChainScratchCapacity = kHullChainPointCapacity;
 
 // 1 when p1 -> p2 -> p3 turns strictly clockwise (y axis up), else 0
 // (counter-clockwise, collinear, or two points equal). Exact for all finite

@@ -3,7 +3,7 @@
 #include "exact_reference.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
-#include "predicates.h"
+#include "turn.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
-#include "predicates.h"
+#include "turn.h"
 #include "qconvex_runner.h"
 #include "support/point_sets.h"
 

@@ -25,7 +25,7 @@ inline std::vector<Point> random_grid_points(std::mt19937& rng, int n, int range
 }
 
 
-#include "predicates.h"
+#include "turn.h"
 
 #include <algorithm>
 

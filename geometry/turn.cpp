@@ -1,4 +1,4 @@
-#include "predicates.h"
+#include "turn.h"
 
 #include <gmpxx.h>
 

@@ -1,0 +1,3 @@
+#include "progress_hook.h"
+
+ProgressListener progress_listener = nullptr;
