@@ -158,12 +158,14 @@ bool commit_temporary(const std::string& path) {
 bool open_standard_descriptors() {
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        // The lowest free number is taken, and every lower one is open.
+        // open takes the lowest free number, which is fd itself since every
+        // lower one is open by now; dup2 makes sure of it all the same.
         const int null = ::open("/dev/null", O_RDWR);
         if (null < 0) return false;
         if (null != fd) {
-            ::dup2(null, fd);
+            const bool placed = ::dup2(null, fd) == fd;
             ::close(null);
+            if (!placed) return false;
         }
     }
     return true;
