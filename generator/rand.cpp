@@ -5,5 +5,9 @@
 #include <cstdio>
 
 int main() {
+    // Before any file is opened: with a standard descriptor closed, the point
+    // file would take its number and the dialogue would be written into it.
+    if (!gen::open_standard_descriptors()) return 1;
+    gen::remove_temporary_on_signal();
     return gen::run_generator(stdin, stdout, "generator.test");
 }

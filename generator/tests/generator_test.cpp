@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,6 +49,15 @@ std::string read_file(const fs::path& p) {
     s << in.rdbuf();
     return s.str();
 }
+
+// The names in `dir`, sorted: what a run left behind.
+std::vector<std::string> entries(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+using Names = std::vector<std::string>;
 
 std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> lines;
@@ -98,7 +113,6 @@ protected:
         ASSERT_NE(mkdtemp(t.data()), nullptr);
         dir = t;
         target = dir / "generator.test";
-        tmp = dir / "generator.test.tmp";
     }
     void TearDown() override {
         std::error_code ec;
@@ -127,7 +141,7 @@ protected:
     }
     void write_old_file() { std::ofstream(target) << "old\n"; }
 
-    fs::path dir, target, tmp;
+    fs::path dir, target;
 };
 
 TEST_F(Generator, WritesHeaderAndPoints) {
@@ -135,7 +149,7 @@ TEST_F(Generator, WritesHeaderAndPoints) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, kN + kKol);
     EXPECT_EQ(read_file(target), "0 7\n");
-    EXPECT_FALSE(fs::exists(tmp));
+    EXPECT_EQ(entries(dir), Names{"generator.test"});
 
     r = run("3\n5\n");
     EXPECT_EQ(r.status, 0);
@@ -186,8 +200,7 @@ TEST_F(Generator, EndOfInputLeavesNoFile) {
     r = run("4\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + kKol + end_of_input());
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_FALSE(fs::exists(tmp));
+    EXPECT_EQ(entries(dir), Names{});
 }
 
 TEST_F(Generator, EndOfInputBeforeKolKeepsEarlierFile) {
@@ -196,7 +209,7 @@ TEST_F(Generator, EndOfInputBeforeKolKeepsEarlierFile) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + kKol + kBadKol + kKol + end_of_input());
     EXPECT_EQ(read_file(target), "old\n");
-    EXPECT_FALSE(fs::exists(tmp));
+    EXPECT_EQ(entries(dir), Names{"generator.test"});
 }
 
 TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
@@ -204,7 +217,7 @@ TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
     Result r = run("3\n5\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + target.string() + "!\n");
-    EXPECT_FALSE(fs::exists(tmp));
+    EXPECT_EQ(entries(dir), Names{"generator.test"});
 
     const fs::path missing = dir / "nema" / "generator.test";
     r = run_at(missing, "3\n5\n");
@@ -212,52 +225,248 @@ TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + missing.string() + "!\n");
 }
 
-TEST_F(Generator, FailedWriteRemovesPartialFileAndKeepsEarlier) {
-    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    // n = 0 fails only when fclose flushes; n = 20001 fails mid-way.
-    for (const char* in : {"0\n1\n", "20001\n1\n"}) {
-        write_old_file();
-        fs::create_symlink("/dev/full", tmp);
-        const Result r = run(in);
-        EXPECT_EQ(r.status, 1) << in;
-        EXPECT_EQ(r.out, kN + kKol + "Neuspleo upis u file " + target.string() + "!\n");
-        EXPECT_EQ(read_file(target), "old\n");
-        EXPECT_FALSE(fs::exists(fs::symlink_status(tmp))) << in;
+// A run of the real program with pipes on its standard input and output.
+struct Child {
+    pid_t pid = -1;
+    int in = -1;   // the program's standard input
+    int out = -1;  // the program's standard output
+};
+
+// Starts the program in `work`; `setup` runs in the child just before it.
+Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
+    int to[2], from[2];
+    // Close-on-exec, so concurrent programs do not hold each other's pipes.
+    if (pipe2(to, O_CLOEXEC) != 0 || pipe2(from, O_CLOEXEC) != 0) {
+        ADD_FAILURE() << "pipe";
+        return {};
     }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(to[0], 0);
+        dup2(from[1], 1);
+        // Whatever the test runner ignores or blocks, the program starts
+        // with the defaults.
+        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE}) std::signal(sig, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        const rlimit no_core{0, 0};
+        setrlimit(RLIMIT_CORE, &no_core);
+        if (chdir(work.c_str()) != 0) _exit(126);
+        if (setup) setup();
+        execl(GENERATOR_BIN, GENERATOR_BIN, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(to[0]);
+    close(from[1]);
+    return {pid, to[1], from[0]};
 }
 
-// Runs the real program in `work` with `input` piped to its stdin.
-class Program : public Generator {
+void send(const Child& c, const std::string& text) {
+    EXPECT_EQ(write(c.in, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+}
+
+// Reads the program's output until it ends with `tail` (or, with no tail,
+// until the output closes).
+std::string read_until(const Child& c, const std::string& tail = "") {
+    std::string got;
+    char buf[256];
+    while (tail.empty() || got.size() < tail.size() ||
+           got.compare(got.size() - tail.size(), tail.size(), tail) != 0) {
+        const ssize_t k = read(c.out, buf, sizeof buf);
+        if (k <= 0) break;
+        got.append(buf, static_cast<size_t>(k));
+    }
+    return got;
+}
+
+// Closes the input, reads the remaining output and returns the wait status.
+int finish(Child& c, std::string* out = nullptr) {
+    if (c.in >= 0) close(c.in);
+    if (c.out >= 0) {
+        const std::string rest = read_until(c);
+        if (out) *out += rest;
+        close(c.out);
+    }
+    int st = 0;
+    waitpid(c.pid, &st, 0);
+    return st;
+}
+
+int exit_status(int wait_status) {
+    EXPECT_TRUE(WIFEXITED(wait_status)) << wait_status;
+    return WEXITSTATUS(wait_status);
+}
+
+// Runs the real program in its own folder `work`.
+class GeneratorProgram : public Generator {
 protected:
     void SetUp() override {
         Generator::SetUp();
         work = dir / "w";
         fs::create_directory(work);
         target = work / "generator.test";
+        // Writing to a child that has died must fail, not end the test.
+        std::signal(SIGPIPE, SIG_IGN);
     }
+    // `input` as the whole of standard input.
     Result exec(const std::string& input) {
-        std::ofstream(dir / "in.txt", std::ios::binary) << input;
-        const std::string cmd = "cd '" + work.string() + "' && cat ../in.txt | '" +
-                                GENERATOR_BIN + "' > ../out.txt";
-        const int st = std::system(cmd.c_str());
-        EXPECT_TRUE(WIFEXITED(st));
-        return {WEXITSTATUS(st), read_file(dir / "out.txt")};
+        Child c = spawn(work);
+        send(c, input);
+        std::string out;
+        const int status = exit_status(finish(c, &out));
+        return {status, out};
     }
     fs::path work;
 };
 
-TEST_F(Program, WritesGeneratorTestInCurrentDirectory) {
+TEST_F(GeneratorProgram, WritesGeneratorTestInCurrentDirectory) {
     const Result r = exec("3\n5\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, kN + kKol);
     expect_points(read_file(target), 3, 5);
 }
 
-TEST_F(Program, ReportsUncreatableFileOnStdout) {
+TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdout) {
     fs::create_directory(target);
     const Result r = exec("3\n5\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "Unesi n: Neuspleo kreiranje file-a generator.test!\n");
+}
+
+TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
+    // No file may grow at all: n = 0 fails only when fclose flushes, n = 20001
+    // when the first buffer is written.
+    const auto no_room = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+    for (const char* in : {"0\n1\n", "20001\n1\n"}) {
+        write_old_file();
+        Child c = spawn(work, no_room);
+        send(c, in);
+        std::string out;
+        EXPECT_EQ(exit_status(finish(c, &out)), 1) << in;
+        EXPECT_EQ(out, kN + kKol + "Neuspleo upis u file generator.test!\n") << in;
+        EXPECT_EQ(read_file(target), "old\n") << in;
+        EXPECT_EQ(entries(work), Names{"generator.test"}) << in;
+    }
+}
+
+// Neither a link nor a file of the user's under a likely temporary name is
+// opened, followed or removed; the point file gets the usual permissions.
+TEST_F(GeneratorProgram, LeavesFilesUnderTemporaryLikeNamesAlone) {
+    const fs::path victim = work / "victim";
+    const fs::path near = work / "generator.test.tmp";
+    for (const bool link : {true, false}) {
+        for (const char* in : {"3\n5\n", "3\n"}) {
+            fs::remove(target);
+            fs::remove(near);
+            std::ofstream(victim) << "moje\n";
+            if (link) {
+                fs::create_symlink("victim", near);
+            } else {
+                std::ofstream(near) << "moje\n";
+            }
+            Child c = spawn(work, [] { umask(027); });
+            send(c, in);
+            const bool whole = in[2] != '\0';
+            EXPECT_EQ(exit_status(finish(c)), whole ? 0 : 1) << in;
+            EXPECT_EQ(read_file(victim), "moje\n") << link << in;
+            EXPECT_EQ(fs::is_symlink(near), link) << in;
+            EXPECT_EQ(read_file(near), "moje\n") << link << in;
+            if (whole) {
+                expect_points(read_file(target), 3, 5);
+                EXPECT_EQ(fs::status(target).permissions(),
+                          fs::perms::owner_read | fs::perms::owner_write |
+                              fs::perms::group_read);
+                EXPECT_EQ(entries(work), (Names{"generator.test", "generator.test.tmp", "victim"}));
+            } else {
+                EXPECT_EQ(entries(work), (Names{"generator.test.tmp", "victim"}));
+            }
+        }
+    }
+}
+
+// Two runs in one folder, both held at the second prompt so that both have
+// created their files, then released together: the point file is the whole
+// output of one of them, and both report success.
+TEST_F(GeneratorProgram, ConcurrentRunsLeaveOneWholeFile) {
+    for (int pair = 0; pair < 20; ++pair) {
+        const int na = 1000 + pair, nb = 3000 + pair;
+        Child a = spawn(work);
+        Child b = spawn(work);
+        send(a, std::to_string(na) + "\n");
+        send(b, std::to_string(nb) + "\n");
+        std::string out_a = read_until(a, kN + kKol);
+        std::string out_b = read_until(b, kN + kKol);
+        send(a, "1\n");
+        send(b, "2\n");
+        EXPECT_EQ(exit_status(finish(a, &out_a)), 0) << pair;
+        EXPECT_EQ(exit_status(finish(b, &out_b)), 0) << pair;
+        EXPECT_EQ(out_a, kN + kKol);
+        EXPECT_EQ(out_b, kN + kKol);
+        const std::string text = read_file(target);
+        if (text.rfind(std::to_string(na) + " ", 0) == 0) {
+            expect_points(text, na, 1);
+        } else {
+            expect_points(text, nb, 2);
+        }
+        EXPECT_EQ(entries(work), Names{"generator.test"}) << pair;
+        if (HasFailure()) break;
+    }
+}
+
+// With a standard descriptor closed (as some schedulers start jobs) or the
+// prompts going nowhere, the point file is still whole and the status true.
+TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
+    const std::vector<std::function<void()>> setups = {
+        [] { close(1); },
+        [] { close(1); close(2); },
+        [] { dup2(open("/dev/full", O_WRONLY), 1); },
+    };
+    for (size_t i = 0; i < setups.size(); ++i) {
+        fs::remove(target);
+        Child c = spawn(work, setups[i]);
+        send(c, "3\n5\n");
+        EXPECT_EQ(exit_status(finish(c)), 0) << i;
+        expect_points(read_file(target), 3, 5);
+        EXPECT_EQ(entries(work), Names{"generator.test"}) << i;
+    }
+    // No input at all: nothing is made.
+    fs::remove(target);
+    Child c = spawn(work, [] { close(0); });
+    std::string out;
+    EXPECT_EQ(exit_status(finish(c, &out)), 1);
+    EXPECT_EQ(out, kN + "\nKraj ulaza: generator.test nije napravljen.\n");
+    EXPECT_EQ(entries(work), Names{});
+}
+
+// A run ended by a signal while it waits for kol (its file already created)
+// dies of that signal and leaves only the earlier point file.
+TEST_F(GeneratorProgram, SignalAtSecondPromptLeavesOnlyTheEarlierFile) {
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+        write_old_file();
+        Child c = spawn(work);
+        if (sig == SIGPIPE) {
+            // Nobody reads the second prompt.
+            EXPECT_EQ(read_until(c, kN), kN);
+            close(c.out);
+            c.out = -1;
+            send(c, "3\n");
+        } else {
+            send(c, "3\n");
+            EXPECT_EQ(read_until(c, kN + kKol), kN + kKol);
+            kill(c.pid, sig);
+        }
+        const int st = finish(c);
+        EXPECT_TRUE(WIFSIGNALED(st) && WTERMSIG(st) == sig) << sig << " " << st;
+        EXPECT_EQ(read_file(target), "old\n") << sig;
+        EXPECT_EQ(entries(work), Names{"generator.test"}) << sig;
+    }
 }
 
 }  // namespace
