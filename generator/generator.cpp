@@ -20,8 +20,8 @@ namespace {
 constexpr const char* kPromptN = "Unesi n: ";
 constexpr const char* kPromptKol =
     "Unesite koliko puta zelite da vam se izvrsi algoritam: ";
-constexpr const char* kBadN =
-    "Neispravan unos: ocekuje se ceo broj od 0 do 20001.\n";
+const std::string kBadN =
+    "Neispravan unos: ocekuje se ceo broj od 0 do " + std::to_string(kMaxPoints) + ".\n";
 constexpr const char* kBadKol = "Neispravan unos: ocekuje se ceo broj veci od 0.\n";
 
 // The dialogue only guides the person typing: a prompt that cannot be shown
@@ -294,7 +294,7 @@ int run_generator(std::FILE* in, std::FILE* out, const std::string& path,
             n = a.value;
             break;
         }
-        std::fputs(kBadN, out);
+        std::fputs(kBadN.c_str(), out);
     }
     return generisikoordinate(n, in, out, path, seed);
 }

@@ -5,14 +5,16 @@
 //   first line "n kol", then n lines "x y" with 0 <= x, y < 300.
 #pragma once
 
+#include "capacities.h"
+
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace gen {
 
-// The hull programs accept at most this many points.
-inline constexpr int kMaxPoints = 20001;
+// The largest point set a hull program accepts.
+inline constexpr int kMaxPoints = kLargestPointCapacity;
 // Coordinates are drawn from 0 .. kCoordRange - 1.
 inline constexpr int kCoordRange = 300;
 

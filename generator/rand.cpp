@@ -1,5 +1,6 @@
 // Entry point of the point-set generator: the dialogue runs on the terminal
 // and the points go to generator.test in the current directory.
+#include "file_names.h"
 #include "generator.h"
 
 #include <cstdio>
@@ -9,5 +10,5 @@ int main() {
     // file would take its number and the dialogue would be written into it.
     if (!gen::open_standard_descriptors()) return 1;
     gen::remove_temporary_on_signal();
-    return gen::run_generator(stdin, stdout, "generator.test");
+    return gen::run_generator(stdin, stdout, kPointFileName);
 }
