@@ -1,5 +1,5 @@
-// The turn test of the plain hulls: the cross product evaluated in double as
-// written, with its three points passed by value.
+// The plain double turn test of the straightforward hulls: the cross product
+// evaluated in double as written, with its three points passed by value.
 #pragma once
 
 #include "point.h"
