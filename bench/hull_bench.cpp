@@ -17,10 +17,13 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <sched.h>
 
 namespace {
 
@@ -57,6 +60,28 @@ void print_help() {
         "Opcije Google Benchmark-a:\n",
         family_names().c_str());
     benchmark::PrintDefaultHelp();
+}
+
+// The processor's model name from /proc/cpuinfo ("" where there is none).
+std::string cpu_model() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(cpuinfo, line)) {
+        if (!line.starts_with("model name")) continue;
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) break;
+        const std::size_t start = line.find_first_not_of(" \t", colon + 1);
+        return start == std::string::npos ? std::string() : line.substr(start);
+    }
+    return {};
+}
+
+// Processors this process may run on, as nproc counts them.
+int usable_processors() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) != 0) return 0;
+    return CPU_COUNT(&set);
 }
 
 // Writes "2", n, then "x y" per point: the input format of qconvex.
@@ -117,6 +142,11 @@ int main(int argc, char** argv) {
                   scope.cubic_call_limit_seconds);
     benchmark::AddCustomContext("opseg", targets_only ? std::string("targets") : std::string(scope.name));
     if (!targets_only) benchmark::AddCustomContext("brute_force", limit);
+    // The machine, for the report: scripts/bench names it beside the tables.
+    if (const std::string model = cpu_model(); !model.empty()) benchmark::AddCustomContext("procesor", model);
+    if (const int processors = usable_processors(); processors > 0) {
+        benchmark::AddCustomContext("nproc", std::to_string(processors));
+    }
     try {
         if (targets_only) {
             register_target_benchmarks();

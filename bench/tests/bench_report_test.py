@@ -83,8 +83,8 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
 
     drivers = rows(os.path.join(out, "drivers.csv"))
     check(drivers[0] == ["driver", "R", "n", "seconds_per_run"], f"drivers.csv zaglavlje: {drivers[0]}")
-    check([row[:3] for row in drivers[1:]] == [["chain_workbench", "1", "20001"], ["chain_straightforward", "1", "20001"]],
-          f"drivers.csv: {drivers}")
+    check([row[:3] for row in drivers[1:]] == [["chain_workbench", "1", "20001"],
+                                               ["chain_straightforward", "1", "20001"]], f"drivers.csv: {drivers}")
     check(read(os.path.join(out, "skipped.txt")) == "", "skipped.txt nije prazan")
 
     # One curve per hull variant and family, each over both sizes.
