@@ -6,6 +6,7 @@
 #include "point.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 inline constexpr const char* kPointFileName = "generator.test";
@@ -15,7 +16,14 @@ inline constexpr const char* kTimingLogName = "statistika.out";
 struct HullProgram {
     const char* label_format;  // e.g. "n^3(n=%d)"
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
+    // Stack that one call of hull takes for arrays of its own (0 if none).
+    std::size_t hull_stack_bytes = 0;
 };
+
+// Stack that a run takes beside the program's arrays and the hull's own:
+// the frames of the driver, the C library and the window toolkit, with room
+// to spare.
+inline constexpr std::size_t kStackMargin = 256 * 1024;
 
 // Steps up to the log line: opens the point file and the log, then times the
 // reading, the sort and all R hull runs, and appends the line. points holds
@@ -29,11 +37,28 @@ std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hul
 int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
                char** argv);
 
-// The program's entry: the point and hull arrays live on its stack for the
-// whole run, every element default-constructed before anything is read.
+// Whether the stack size limit (ulimit -s) allows bytes of stack; if not,
+// says so on standard error.
+bool stack_limit_allows(std::size_t bytes);
+
+namespace driver_detail {
+// Kept out of line: its frame, which holds the arrays, is entered only after
+// the stack limit has been checked.
 template <std::int32_t PointCapacity>
-int run_hull_program(const HullProgram& program, int argc, char** argv) {
+[[gnu::noinline]] int run_with_arrays(const HullProgram& program, int argc, char** argv) {
     std::array<Point, PointCapacity> points;
     std::array<Point, 2 * PointCapacity> hull;
     return run_driver(program, points.data(), hull.data(), PointCapacity, argc, argv);
+}
+}  // namespace driver_detail
+
+// The program's entry: the point and hull arrays live on its stack for the
+// whole run, every element default-constructed before anything is read.
+// Under a stack limit too small for them it ends at once with a message
+// and status 1 instead of crashing on the first touch of the arrays.
+template <std::int32_t PointCapacity>
+int run_hull_program(const HullProgram& program, int argc, char** argv) {
+    constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
+    if (!stack_limit_allows(kArrayBytes + program.hull_stack_bytes + kStackMargin)) return 1;
+    return driver_detail::run_with_arrays<PointCapacity>(program, argc, argv);
 }
