@@ -20,10 +20,14 @@ struct HullProgram {
     std::size_t hull_stack_bytes = 0;
 };
 
-// Stack that a run takes beside the program's arrays and the hull's own:
-// the frames of the driver, the C library and the window toolkit, with room
-// to spare.
-inline constexpr std::size_t kStackMargin = 256 * 1024;
+// Stack that the window toolkit and the graphics library take while the
+// window is shown (about 75 KB with Mesa's software renderer), with room to
+// spare. The hull's own arrays are gone by then, so a run needs the larger
+// of the two beside the program's arrays.
+inline constexpr std::size_t kToolkitStack = 128 * 1024;
+// The frames of main, the driver and the C library, and the program's
+// arguments and environment at the top of the stack.
+inline constexpr std::size_t kStackMargin = 32 * 1024;
 
 // Steps up to the log line: opens the point file and the log, then times the
 // reading, the sort and all R hull runs, and appends the line. points holds
@@ -59,6 +63,7 @@ template <std::int32_t PointCapacity>
 template <std::int32_t PointCapacity>
 int run_hull_program(const HullProgram& program, int argc, char** argv) {
     constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
-    if (!stack_limit_allows(kArrayBytes + program.hull_stack_bytes + kStackMargin)) return 1;
+    const std::size_t beside_arrays = program.hull_stack_bytes > kToolkitStack ? program.hull_stack_bytes : kToolkitStack;
+    if (!stack_limit_allows(kArrayBytes + beside_arrays + kStackMargin)) return 1;
     return driver_detail::run_with_arrays<PointCapacity>(program, argc, argv);
 }

@@ -5,6 +5,8 @@
 #include "hull_monotone_chain.h"
 
 inline constexpr std::int32_t kHullChainPointCapacity = kChainScratchCapacity;
-// Each call builds its lower chain in a scratch array of its own, on the stack.
-inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain,
-                                        sizeof(Point) * static_cast<std::size_t>(kChainScratchCapacity)};
+// Each call keeps on the stack a scratch array of points for the lower chain
+// and two index arrays of the chains' candidates.
+inline constexpr HullProgram kHullChain{
+    "n*logn(n=%d)", hull_monotone_chain,
+    (sizeof(Point) + 2 * sizeof(std::int32_t)) * static_cast<std::size_t>(kChainScratchCapacity)};
