@@ -26,10 +26,11 @@ public:
     // InputError if not.
     explicit TimingLog(std::string name);
 
-    // Appends the line with one write. A missing log is created holding the
-    // line, so it never exists empty. InputError if the line cannot be
-    // written whole; the log then has no part of it (except where the file
-    // system keeps a short write of a file opened by name, see the code).
+    // Appends the line with one write, after asking for room for all of it.
+    // A missing log is created holding the line, so it never exists empty
+    // (on file systems without unnamed files, and through a link to a
+    // missing file, it is created by name just before the write).
+    // InputError if the line cannot be written whole.
     void append_and_close(const std::string& line);
 
 private:
