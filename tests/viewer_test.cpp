@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 class ViewerTest : public ::testing::Test {
@@ -50,6 +52,26 @@ TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
     // The camera looks at the centre of the bounds.
     const std::string translate = recorded("glTranslatef");
     EXPECT_EQ(translate.rfind("glTranslatef -50 -25 -", 0), 0u) << translate;
+}
+
+TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
+    add_point(Point{-3e38f, -3e38f, 9}, 2);
+    add_point(Point{3e38f, 3e38f, 9}, 2);
+    char* argv[] = {nullptr};
+    show_scene(0, argv);
+    gl_recording.clear();
+    on_reshape(1024, 700);
+    // A power of two shrinks the scene; translation and clipping planes are
+    // given in the shrunk units.
+    const std::string scaled = recorded("glScaled");
+    ASSERT_EQ(scaled.rfind("glScaled ", 0), 0u);
+    const double shrink = std::stod(scaled.substr(9));
+    EXPECT_GT(shrink, 0.0);
+    EXPECT_LT(shrink, 1e-30);
+    const std::string translate = recorded("glTranslatef");
+    const double distance = -std::stod(translate.substr(translate.rfind(' ')));
+    EXPECT_GT(distance, 1.0) << translate;
+    EXPECT_LT(distance, 16777216.0) << translate;
 }
 
 TEST_F(ViewerTest, DrawsSegmentsThenPointsOnTop) {

@@ -58,6 +58,10 @@ hull "$hull_brute" 'printf "1 1\n\0001 0\n" >generator.test'
 hull "$hull_brute" 'printf "1 1\n\033[31m 0\n" >generator.test'
 hull "$hull_brute" 'printf "1 1\n0 0\n" >generator.test && mkdir statistika.out'
 hull "$hull_brute" 'printf "1 1\n0 0\n" >generator.test && ln -s /dev/full statistika.out'
+hull "$hull_brute" 'mkfifo generator.test'
+hull "$hull_brute" 'ln -s /dev/zero generator.test'
+hull "$hull_brute" 'printf "\357\273\2773 1\n" >generator.test'
+hull "$hull_brute" 'printf "1 1\n%s 0\n" "$(printf "1%.0s" {1..5000})" >generator.test'
 
 # generator ANSWERS: the last line of the dialogue, with status 1 and no point file.
 generator_ends() {

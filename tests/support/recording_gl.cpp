@@ -46,6 +46,7 @@ void glClear(GLbitfield mask) { record("glClear", mask); }
 void glMatrixMode(GLenum mode) { record("glMatrixMode", mode == GL_PROJECTION ? "projection" : "modelview"); }
 void glLoadIdentity() { record("glLoadIdentity"); }
 void glTranslatef(GLfloat x, GLfloat y, GLfloat z) { record("glTranslatef", x, y, z); }
+void glScaled(GLdouble x, GLdouble y, GLdouble z) { record("glScaled", x, y, z); }
 void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) { record("glViewport", x, y, w, h); }
 void glPushMatrix() { record("glPushMatrix"); }
 void glPopMatrix() { record("glPopMatrix"); }
