@@ -150,6 +150,26 @@ struct FilteredTurnBatch {
     }
 };
 
+// The same hoisted evaluation for one point at a time, against one fixed
+// line a -> b: the side of every point c of a set, decided where the bound
+// B of turn_batch_error_bound (the same derivation, with k = c) allows.
+// Neither answer is true on an undecided point: a filter built on these
+// keeps such points for an exact test.
+struct FilteredTurnLine {
+    double dx, dy, c0, bound;
+    FilteredTurnLine(const Point& a, const Point& b, double set_bound)
+        : dx(static_cast<double>(b.x) - a.x),
+          dy(static_cast<double>(b.y) - a.y),
+          c0(dy * a.x - dx * a.y),
+          bound(set_bound) {}
+
+    double cross(const Point& c) const { return (static_cast<double>(c.y) * dx - static_cast<double>(c.x) * dy) + c0; }
+    // c lies strictly right of a -> b (clockwise turn).
+    bool surely_right(const Point& c) const { return cross(c) < -bound; }
+    // c lies strictly left of a -> b (counter-clockwise turn).
+    bool surely_left(const Point& c) const { return cross(c) > bound; }
+};
+
 // One lane of T: the same step in plain C++, for processors without the
 // vector units above (and to test that the vector forms agree with it).
 template <class T>
