@@ -19,22 +19,18 @@ void append_chain(Point* hull, const Point* chain, std::int32_t k, std::int32_t 
 
 namespace {
 
-// One chain built in place over its candidates base[0], base[Stride], ...
-// (count of them, in the order of the pass): each candidate is appended in
-// turn, and every point that does not make a strict right turn with its
-// neighbours is dropped. The chain's element j ends up at base[j * Stride];
-// it never overtakes the candidate being read, as it holds at most as many
-// points as have been read. The turn test is exact (right_turn_in_set with
-// the set's bound). Returns the chain's length.
-template <int Stride>
-std::int32_t build_chain(Point* base, std::int32_t count, double set_bound) {
+// One chain built in place over its candidates chain[0 .. count-1], in the
+// order of the pass: each candidate is appended in turn, and every point
+// that does not make a strict right turn with its neighbours is dropped. The
+// chain never overtakes the candidate being read, as it holds at most as
+// many points as have been read. The turn test is exact (right_turn_in_set
+// with the set's bound). Returns the chain's length.
+std::int32_t build_chain(Point* chain, std::int32_t count, double set_bound) {
     std::int32_t m = 0;
     for (std::int32_t t = 0; t < count; ++t) {
-        base[m * Stride] = base[t * Stride];
-        ++m;
-        while (m > 2 && !right_turn_in_set(base[(m - 3) * Stride], base[(m - 2) * Stride], base[(m - 1) * Stride],
-                                           set_bound)) {
-            base[(m - 2) * Stride] = base[(m - 1) * Stride];
+        chain[m++] = chain[t];
+        while (m > 2 && !right_turn_in_set(chain[m - 3], chain[m - 2], chain[m - 1], set_bound)) {
+            chain[m - 2] = chain[m - 1];
             --m;
         }
     }
@@ -85,8 +81,9 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     //    by the filtered hoisted test of turn_batch.h; an undecided point
     //    stays a candidate.
     // The upper candidates go to the front of hull, in the order of the pass
-    // (left to right), the lower ones to the front of the scratch buffer,
-    // left to right as well; the lower chain reads them from the back.
+    // (left to right); the lower ones to the back of the scratch buffer,
+    // each in front of the one before, so that they too stand in the order
+    // of their pass (right to left) from the last one stored.
     const Point& first = points[0];
     const Point& last = points[n - 1];
     // A new highest or lowest point is rare after the first few: the branches
@@ -117,8 +114,9 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     const FilteredTurnLine down_right(last, points[bottom], bound);
     const FilteredTurnLine down_left(points[bottom], first, bound);
 
+    Point* const lower_end = scratch.data() + kChainScratchCapacity;
     hull[0] = first;
-    scratch[0] = first;
+    lower_end[-1] = first;
     std::int32_t upper_count = 1;
     std::int32_t lower_count = 1;
     for (std::int32_t i = 1; i < n - 1; ++i) {
@@ -133,24 +131,21 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
         const FilteredTurnLine& upper_side = p.x <= top_x ? up_left : up_right;
         const FilteredTurnLine& lower_side = p.x >= bottom_x ? down_right : down_left;
         hull[upper_count] = p;
-        scratch[lower_count] = p;
+        lower_end[-1 - lower_count] = p;
         upper_count += column_top & !upper_side.surely_right(p);
         lower_count += column_bottom & !lower_side.surely_right(p);
     }
     hull[upper_count++] = last;
-    scratch[lower_count++] = last;
+    lower_end[-1 - lower_count++] = last;
 
-    // Upper chain left to right in hull; lower chain right to left over the
-    // scratch buffer's candidates from the back, then turned round to run
-    // from its first element; the hull is the upper chain, then the lower
-    // chain without its two ends.
+    // Upper chain left to right in hull, lower chain right to left in the
+    // scratch buffer, each over its candidates; the hull is the upper chain,
+    // then the lower chain without its two ends.
     const double chain_bound =
         turn_set_error_bound(static_cast<double>(last.x) - first.x, static_cast<double>(top_y) - bottom_y);
-    const std::int32_t k = build_chain<1>(hull, upper_count, chain_bound);
-    Point* const lower_back = scratch.data() + lower_count - 1;
-    const std::int32_t m = build_chain<-1>(lower_back, lower_count, chain_bound);
-    Point* const lower = lower_back - (m - 1);
-    std::reverse(lower, lower + m);
+    const std::int32_t k = build_chain(hull, upper_count, chain_bound);
+    Point* const lower = lower_end - lower_count;
+    const std::int32_t m = build_chain(lower, lower_count, chain_bound);
     append_chain(hull, lower, k, m);
     const std::int32_t h = k + m - 2;
     // The promised polygon: from the first point in sort order, strictly
