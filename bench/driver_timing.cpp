@@ -44,16 +44,18 @@ const std::filesystem::path& files_dir() {
     return files.dir;
 }
 
-// A point file as the generator writes it: "n R", then "x y" per line, the
-// random family's integers 0..299.
-std::string point_file(std::int32_t n, std::int32_t repetitions) {
-    const auto path = files_dir() / ("points_" + std::to_string(n) + "_" + std::to_string(repetitions) + ".test");
+// A point file laid out as the generator writes it: "n R", then "x y" per
+// line, the family's points (by default the random family's integers
+// 0..299) in the family's text.
+std::string point_file(std::int32_t n, std::int32_t repetitions, Family family = Family::random_grid) {
+    const auto path = files_dir() / ("points_" + std::string(family_name(family)) + "_" + std::to_string(n) + "_" +
+                                     std::to_string(repetitions) + ".test");
     if (std::filesystem::exists(path)) return path.string();
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (!file) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
     std::fprintf(file, "%d %d\n", n, repetitions);
-    for (const Point& p : make_points(Family::random_grid, n)) {
-        std::fprintf(file, "%d %d\n", static_cast<int>(p.x), static_cast<int>(p.y));
+    for (const Point& p : make_points(family, n)) {
+        std::fprintf(file, "%s %s\n", coordinate_text(family, p.x).c_str(), coordinate_text(family, p.y).c_str());
     }
     if (std::fclose(file) != 0) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
     return path.string();
@@ -137,6 +139,34 @@ void register_chain_pair(std::int32_t repetitions, std::int64_t iterations, int 
     }
 }
 
+// Both drivers of one program (the brute force, or the chain) on one
+// family's point file, with repetitions:
+// "driver/<brute|chain>_workbench/<family>/R=<R>/<n>" and the
+// straightforward one beside it.
+void register_family_pair(bool brute, Family family, std::int32_t n, std::int32_t repetitions,
+                          std::int64_t iterations, int bench_repetitions) {
+    const std::string path = point_file(n, repetitions, family);
+    const auto name = [&](const char* driver) {
+        std::string text = brute ? "driver/brute_" : "driver/chain_";
+        text += driver;
+        text += '/';
+        text += family_name(family);
+        text += "/R=";
+        text += std::to_string(repetitions);
+        return text;
+    };
+    benchmark::internal::Benchmark* pair[] = {
+        benchmark::RegisterBenchmark(name("workbench").c_str(), time_workbench, brute ? &kHullBrute : &kHullChain,
+                                     brute ? kHullBrutePointCapacity : kHullChainPointCapacity, path),
+        benchmark::RegisterBenchmark(name("straightforward").c_str(), time_straightforward,
+                                     brute ? &kStraightforwardBrute : &kStraightforwardChain, path),
+    };
+    for (benchmark::internal::Benchmark* bench : pair) {
+        bench->Arg(n)->Unit(benchmark::kMillisecond)->Iterations(iterations)->Repetitions(bench_repetitions);
+        bench->UseRealTime();
+    }
+}
+
 }  // namespace
 
 void register_driver_benchmarks(const BenchScope& scope) {
@@ -182,6 +212,12 @@ void register_target_benchmarks() {
     }
     register_chain_pair(1, 10, 5);
     register_chain_pair(kManyRuns, 1, 5);
+    // Point files off the integer grid: the brute force at 3000 points and
+    // the chain at 20001 points and R = 200, both exact against the plain
+    // double evaluation of the straightforward versions.
+    register_family_pair(true, Family::decimal, 3000, 1, 1, 5);
+    register_family_pair(true, Family::full_float, 3000, 1, 1, 5);
+    register_family_pair(false, Family::decimal, kChainDriverPoints, 200, 1, 5);
 }
 
 void remove_driver_files() {

@@ -15,7 +15,10 @@ void register_driver_benchmarks(const BenchScope& scope);
 // Registers only what the speed targets compare, with repetitions where
 // they are affordable: one brute-force call at 5000 and 10000 random points,
 // fast and straightforward ("brute_force/random/<n>", "brute_force_straightforward/random/<n>"),
-// and the chain drivers above.
+// the chain drivers above, and both drivers of each program on point files
+// off the integer grid: "driver/brute_workbench/<family>/R=1/3000" for the
+// decimal and float families, "driver/chain_workbench/decimal/R=200/20001",
+// each with its "..._straightforward/..." beside it.
 void register_target_benchmarks();
 
 // Removes the point files and the log the driver benchmarks wrote.

@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <numbers>
 #include <random>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -22,6 +24,35 @@ std::vector<Point> random_grid(std::int32_t n) {
     for (Point& p : points) {
         p.x = static_cast<float>(coordinate(engine));
         p.y = static_cast<float>(coordinate(engine));
+    }
+    return points;
+}
+
+// k / 1000 for k uniform in 0 .. 300000, read from its decimal text as a
+// point file would be: the float nearest the decimal.
+std::vector<Point> decimal(std::int32_t n) {
+    std::mt19937 engine(kSeed + 2);
+    std::uniform_int_distribution<int> thousandths(0, 300000);
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    const auto read = [](int k) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d.%03d", k / 1000, k % 1000);
+        return std::strtof(text, nullptr);
+    };
+    for (Point& p : points) {
+        p.x = read(thousandths(engine));
+        p.y = read(thousandths(engine));
+    }
+    return points;
+}
+
+std::vector<Point> full_float(std::int32_t n) {
+    std::mt19937 engine(kSeed + 3);
+    std::uniform_real_distribution<float> coordinate(-1e6f, 1e6f);
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (Point& p : points) {
+        p.x = coordinate(engine);
+        p.y = coordinate(engine);
     }
     return points;
 }
@@ -107,6 +138,8 @@ std::string_view family_name(Family family) {
         case Family::random_grid: return "random";
         case Family::circle: return "circle";
         case Family::disc: return "disc";
+        case Family::decimal: return "decimal";
+        case Family::full_float: return "float";
     }
     return "?";
 }
@@ -127,8 +160,20 @@ std::vector<Point> make_points(Family family, std::int32_t n) {
         case Family::random_grid: return random_grid(n);
         case Family::circle: return circle(n);
         case Family::disc: return disc(n);
+        case Family::decimal: return decimal(n);
+        case Family::full_float: return full_float(n);
     }
     return {};
+}
+
+std::string coordinate_text(Family family, float v) {
+    char text[32];
+    switch (family) {
+        case Family::decimal: std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v)); break;
+        case Family::full_float: std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v)); break;
+        default: std::snprintf(text, sizeof text, "%.0f", static_cast<double>(v)); break;
+    }
+    return text;
 }
 
 std::vector<Point> sorted_points(std::vector<Point> points) {

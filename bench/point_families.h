@@ -6,6 +6,7 @@
 #include "point.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,11 +14,14 @@ enum class Family {
     random_grid,  // integers 0..299, as the generator writes them (duplicates likely)
     circle,       // integer points in strictly convex position near a circle: all are hull vertices
     disc,         // integers uniformly spread over a disc: few hull vertices
+    decimal,      // three decimals from 0 to 300 (the floats nearest them), as other point tools write
+    full_float,   // floats of full precision uniform in +-1e6
 };
 
-inline constexpr Family kAllFamilies[] = {Family::random_grid, Family::circle, Family::disc};
+inline constexpr Family kAllFamilies[] = {Family::random_grid, Family::circle, Family::disc, Family::decimal,
+                                          Family::full_float};
 
-// "random", "circle", "disc".
+// "random", "circle", "disc", "decimal", "float".
 std::string_view family_name(Family family);
 
 // Parses a family_name; false if the name is unknown.
@@ -32,6 +36,12 @@ inline constexpr double kDiscRadius = 10000.0;
 // order in which a point file would hold them. n >= 0; the circle holds at
 // most kCircleCapacity points.
 std::vector<Point> make_points(Family family, std::int32_t n);
+
+// The text of one coordinate of the family as a point file holds it, read
+// back by the point file's reader as exactly v: integers as integers,
+// decimal coordinates with their three decimals, floats with nine
+// significant digits.
+std::string coordinate_text(Family family, float v);
 
 // The same points sorted with compare_points, as the hulls take them.
 std::vector<Point> sorted_points(std::vector<Point> points);

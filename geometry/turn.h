@@ -19,6 +19,10 @@
 //                         with an error bound, and exact_turn_sign where the
 //                         bound cannot decide
 //   exact_turn_sign       exact by integer arithmetic alone (slow)
+//   right_turn_in_set     exact on every finite input: the plain evaluation
+//                         against one error bound for a whole point set
+//                         (turn_set_error_bound), turn_sign where it cannot
+//                         decide
 //
 // The brute-force scan evaluates the same cross product for many points c at
 // once in vector registers (turn_batch.h).
@@ -103,4 +107,27 @@ inline int turn_sign(const Point& a, const Point& b, const Point& c) {
         return (cross > 0.0) - (cross < 0.0);
     }
     return exact_turn_sign(a, b, c);
+}
+
+// Error bound of the plain evaluation for every triple of a set whose
+// coordinates span width_x = fl(max x - min x) and width_y = fl(max y - min y):
+// each difference of the cross product is at most the width in magnitude
+// once rounded (rounding is monotone), so each rounded product is at most
+// P = fl(width_x * width_y), and the bound above gives an error of at most
+// (3 + 16 eps) eps (|l| + |r|) <= (6 + 32 eps) eps P, less than
+// fl(7 eps P) >= 7 eps P (1 - eps). (Nonzero products of widened floats lie
+// far from double underflow and overflow.)
+inline double turn_set_error_bound(double width_x, double width_y) {
+    return 7.0 * kTurnEpsilon * (width_x * width_y);
+}
+
+// Whether a -> b -> c turns strictly clockwise (c strictly right of a -> b),
+// exactly, for points of a set with the error bound set_bound of
+// turn_set_error_bound: the plain evaluation decides wherever it is farther
+// from zero than the bound, turn_sign the rest (collinear points among them).
+inline bool right_turn_in_set(const Point& a, const Point& b, const Point& c, double set_bound) {
+    const double cross = plain_turn_cross(a, b, c);
+    if (cross < -set_bound) return true;
+    if (cross > set_bound) return false;
+    return turn_sign(a, b, c) < 0;
 }

@@ -1,4 +1,4 @@
-// The batched turn test of turn_batch.h on 256-bit vectors: eight floats or
+// The batched turn tests of turn_batch.h on 256-bit vectors: eight floats or
 // four doubles. Only a unit compiled for AVX (without fused multiply-add)
 // includes this, and its code runs only where the processor reports AVX.
 #pragma once
@@ -34,5 +34,8 @@ struct AvxDoubles {
     static Vector mul(Vector a, Vector b) { return _mm256_mul_pd(a, b); }
     static Vector bit_or(Vector a, Vector b) { return _mm256_or_pd(a, b); }
     static Vector negative(Vector a) { return _mm256_cmp_pd(a, _mm256_setzero_pd(), _CMP_LT_OQ); }
+    static Vector below(Vector a, Vector b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
+    static Vector not_above(Vector a, Vector b) { return _mm256_cmp_pd(a, b, _CMP_LE_OQ); }
     static bool any(Vector mask) { return _mm256_movemask_pd(mask) != 0; }
+    static std::uint32_t bits(Vector mask) { return static_cast<std::uint32_t>(_mm256_movemask_pd(mask)); }
 };

@@ -7,9 +7,14 @@
 #include <cmath>
 #include <vector>
 
+bool exactly_right(const Point* points, std::int32_t i, std::int32_t j, std::int32_t k) {
+    return turn_sign(points[i], points[j], points[k]) < 0;
+}
+
 namespace {
 
-// Any input: the exact turn test, one k at a time.
+// Any input (non-finite coordinates included): the exact turn test, one k
+// at a time.
 bool scan_general(const Point* points, std::int32_t n, std::int32_t* next_vertex) {
     bool any_rejected = false;
     for (std::int32_t i = 0; i < n; ++i) {
@@ -78,6 +83,30 @@ bool scan_grid(const Point* points, const GridCoordinates<double>& grid, std::in
 #endif
 }
 
+// Finite points off a small grid: the filtered batched test on the
+// coordinates widened to double, padded with copies of the first point.
+bool scan_filtered(const Point* points, std::int32_t n, double max_abs_x, double max_abs_y,
+                   std::int32_t* next_vertex) {
+    const std::size_t padded = (static_cast<std::size_t>(n) + kScanStep - 1) / kScanStep * kScanStep;
+    std::vector<double> xs(padded);
+    std::vector<double> ys(padded);
+    for (std::size_t k = 0; k < padded; ++k) {
+        const Point& p = points[k < static_cast<std::size_t>(n) ? k : 0];
+        xs[k] = p.x;
+        ys[k] = p.y;
+    }
+    const double bound = turn_batch_error_bound(max_abs_x, max_abs_y);
+    const auto count = static_cast<std::int32_t>(padded);
+#ifdef HULL_HAVE_SSE_TURNS
+    if (processor_has_avx) return scan_filtered_avx(points, xs.data(), ys.data(), n, count, bound, next_vertex);
+    return scan_filtered_pairs<FilteredTurnBatch<SseDoubles>>(points, xs.data(), ys.data(), n, count, bound,
+                                                              next_vertex);
+#else
+    return scan_filtered_pairs<FilteredTurnBatch<ScalarLanes<double>>>(points, xs.data(), ys.data(), n, count, bound,
+                                                                       next_vertex);
+#endif
+}
+
 }  // namespace
 
 bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex) {
@@ -85,10 +114,12 @@ bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex) 
     if (n <= 0) return false;
 
     bool integral = true;
+    bool finite = true;
     float min_x = points[0].x, max_x = points[0].x, min_y = points[0].y, max_y = points[0].y;
     for (std::int32_t k = 0; k < n; ++k) {
         const Point& p = points[k];
         integral = integral && p.x == std::trunc(p.x) && p.y == std::trunc(p.y);
+        finite = finite && std::isfinite(p.x) && std::isfinite(p.y);
         min_x = std::min(min_x, p.x);
         max_x = std::max(max_x, p.x);
         min_y = std::min(min_y, p.y);
@@ -98,5 +129,8 @@ bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex) 
 
     if (integral && extent < kFloatExtent) return scan_grid(points, to_grid<float>(points, n, min_x, min_y), n, next_vertex);
     if (integral && extent < kDoubleExtent) return scan_grid(points, to_grid<double>(points, n, min_x, min_y), n, next_vertex);
+    const double max_abs_x = std::max(std::fabs(static_cast<double>(min_x)), std::fabs(static_cast<double>(max_x)));
+    const double max_abs_y = std::max(std::fabs(static_cast<double>(min_y)), std::fabs(static_cast<double>(max_y)));
+    if (finite) return scan_filtered(points, n, max_abs_x, max_abs_y, next_vertex);
     return scan_general(points, n, next_vertex);
 }

@@ -17,6 +17,8 @@
 // double-precision arithmetic, 16 points at a time with the widest vectors
 // the processor offers (AVX or SSE2, chosen at run time); a scan stops within
 // the step holding the first point to the right, which gives the same
-// result as stopping at that point. Any other set takes the exact turn test
-// point by point.
+// result as stopping at that point. Any other finite set is scanned with the
+// filtered batched test (turn_batch.h) in double lanes of the same widths:
+// the lanes its error bound decides need nothing more, the undecided ones
+// go in ascending order to the exact turn test.
 bool scan_edges(const Point* points, std::int32_t n, std::int32_t* next_vertex);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <set>
 #include <utility>
 #include <vector>
@@ -39,6 +41,29 @@ TEST(PointFamilies, RandomFamilyHasTheGeneratorsIntegerRange) {
         EXPECT_TRUE(p.x >= 0 && p.x <= 299 && p.x == std::floor(p.x)) << p.x;
         EXPECT_TRUE(p.y >= 0 && p.y <= 299 && p.y == std::floor(p.y)) << p.y;
     }
+}
+
+// The decimal family is what a point file with three decimals gives: each
+// coordinate reads back from its text as itself, and that text has three
+// decimals from 0 to 300; the float family spans +-1e6 with fractions.
+TEST(PointFamilies, DecimalAndFloatFamiliesReadBackFromTheirText) {
+    int fractional = 0;
+    for (const Family family : {Family::decimal, Family::full_float}) {
+        for (const Point& p : make_points(family, 3000)) {
+            for (const float v : {p.x, p.y}) {
+                const std::string text = coordinate_text(family, v);
+                ASSERT_EQ(std::strtof(text.c_str(), nullptr), v) << text;
+                if (family == Family::decimal) {
+                    ASSERT_TRUE(v >= 0.0f && v <= 300.0f) << text;
+                    ASSERT_EQ(text.size() - text.find('.'), 4u) << text;
+                } else {
+                    ASSERT_LE(std::fabs(v), 1e6f) << text;
+                }
+                fractional += v != std::floor(v);
+            }
+        }
+    }
+    EXPECT_GT(fractional, 10000);
 }
 
 TEST(PointFamilies, DiscPointsAreIntegersInsideTheRadius) {

@@ -1,6 +1,9 @@
 // The fast hulls against their straightforward versions: on integer point
 // sets, where the straightforward versions' double arithmetic is exact, both
-// must give the same vertices in the same order.
+// must give the same vertices in the same order; likewise on random decimal
+// and full-precision float sets, whose triples are far enough from
+// collinear (or exactly so, through repeated points) for the plain double
+// sign to be right.
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
@@ -46,6 +49,34 @@ std::vector<Point> random_sorted_points(std::mt19937& rng, int n, int range) {
         } else {
             p.x = static_cast<float>(coord(rng));
             p.y = static_cast<float>(coord(rng));
+        }
+    }
+    if (n > 0) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
+    return points;
+}
+
+enum class Coordinates { decimal, full_float };
+
+// n random points sorted, with three decimals from 0 to 300 (read from their
+// text, as from a point file) or floats of full precision in +-1e6; one in
+// six repeats an earlier point.
+std::vector<Point> random_sorted_points(std::mt19937& rng, int n, Coordinates kind) {
+    std::uniform_int_distribution<int> thousandths(0, 300000);
+    std::uniform_real_distribution<float> wide(-1e6f, 1e6f);
+    const auto coordinate = [&] {
+        if (kind == Coordinates::full_float) return wide(rng);
+        const int k = thousandths(rng);
+        return std::strtof((std::to_string(k / 1000) + "." + std::to_string(1000 + k % 1000).substr(1)).c_str(),
+                           nullptr);
+    };
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        Point& p = points[static_cast<std::size_t>(i)];
+        if (i > 0 && std::uniform_int_distribution<int>(0, 5)(rng) == 0) {
+            p = points[std::uniform_int_distribution<std::size_t>(0, static_cast<std::size_t>(i) - 1)(rng)];
+        } else {
+            p.x = coordinate();
+            p.y = coordinate();
         }
     }
     if (n > 0) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
@@ -118,6 +149,27 @@ TEST(StraightforwardAgreement, MonotoneChainOnLargerSets) {
     // The largest set the chain accepts.
     expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward,
                      random_sorted_points(rng, kStraightforwardChainCapacity, 300), 0);
+}
+
+TEST(StraightforwardAgreement, BothHullsOnDecimalAndFloatSets) {
+    std::mt19937 rng(4242);
+    for (const Coordinates kind : {Coordinates::decimal, Coordinates::full_float}) {
+        // Up to a few steps of the brute force's batches, and their ragged ends.
+        for (int n = 0; n <= 120; n += (n < 40 ? 1 : 7)) {
+            for (int s = 0; s < 2; ++s) {
+                const std::vector<Point> points = random_sorted_points(rng, n, kind);
+                expect_same_hull(hull_brute_force, hull_brute_force_straightforward, points, 1);
+                expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward, points, 0);
+                if (HasFatalFailure()) return;
+            }
+        }
+        for (const int n : {400, 3000, kStraightforwardChainCapacity}) {
+            const std::vector<Point> points = random_sorted_points(rng, n, kind);
+            if (n <= 400) expect_same_hull(hull_brute_force, hull_brute_force_straightforward, points, 1);
+            expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward, points, 0);
+            if (HasFatalFailure()) return;
+        }
+    }
 }
 
 // The straightforward driver reads the file as the workbench does, appends

@@ -183,6 +183,55 @@ TEST(ExactHull, LargeSetsInExactlySizedBuffers) {
     EXPECT_EQ(check_hulls({pt(0, 0), pt(1e-45f, 0)}), "");
 }
 
+// Point sets of the kinds other point tools write, three decimals from 0 to
+// 300 and full-precision floats in +-1e6, with many points on lines through
+// two of them (rounded to the nearest float, so a few ulps off or exactly
+// on), repeats, and sizes across the brute force's steps of 16 points.
+// These are sets where the plain double sign fails and the filtered batched
+// test has undecided lanes.
+std::vector<Point> decimal_or_float_set(std::mt19937& rng, int n, bool decimal) {
+    const auto coordinate = [&]() -> float {
+        if (!decimal) return std::uniform_real_distribution<float>(-1e6f, 1e6f)(rng);
+        const int k = std::uniform_int_distribution<int>(0, 300000)(rng);
+        return std::strtof((std::to_string(k / 1000) + "." + std::to_string(1000 + k % 1000).substr(1)).c_str(), nullptr);
+    };
+    const Point a = pt(coordinate(), coordinate());
+    const Point b = pt(coordinate(), coordinate());
+    std::vector<Point> set;
+    for (int i = 0; i < n; ++i) {
+        const int what = std::uniform_int_distribution<int>(0, 5)(rng);
+        if (what <= 2) {  // on the line a-b, between or beyond them
+            const double t = std::uniform_real_distribution<double>(-0.5, 1.5)(rng);
+            set.push_back(pt(static_cast<float>(a.x + t * (static_cast<double>(b.x) - a.x)),
+                             static_cast<float>(a.y + t * (static_cast<double>(b.y) - a.y))));
+        } else if (what == 3 && !set.empty()) {
+            set.push_back(set[std::uniform_int_distribution<std::size_t>(0, set.size() - 1)(rng)]);
+        } else {
+            set.push_back(pt(coordinate(), coordinate()));
+        }
+    }
+    return set;
+}
+
+TEST(ExactHull, BothHullsMatchReferenceOnDecimalAndFloatSets) {
+    std::mt19937 rng(2026);
+    for (int round = 0; round < 240; ++round) {
+        const int n = 3 + round % 80;
+        ASSERT_EQ(check_hulls(decimal_or_float_set(rng, n, round % 2 == 0)), "") << "round " << round;
+    }
+    // Points of one line alone, at least one step long: every lane of a
+    // pair on that line is undecided or exactly zero.
+    for (const bool decimal : {true, false}) {
+        std::vector<Point> line;
+        const Point a = pt(decimal ? 0.1f : -777777.7f, decimal ? 0.3f : 123456.79f);
+        for (int i = 0; i < 40; ++i) {
+            const double t = i / 39.0;
+            line.push_back(pt(static_cast<float>(a.x + t * (300.0 - a.x)), static_cast<float>(a.y + t * (200.0 - a.y))));
+        }
+        ASSERT_EQ(check_hulls(line), "") << (decimal ? "decimal" : "float");
+    }
+}
+
 // The whole reading and hull path of both programs, on a point file.
 TEST(ExactHull, ThroughTheDriverFromAPointFile) {
     ScratchDir dir;

@@ -4,6 +4,7 @@
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "turn.h"
+#include "turn_batch.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <limits>
 #include <cstring>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -152,6 +154,100 @@ TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
     EXPECT_GT(zeros, 200);
     EXPECT_GT(naive_wrong, 1000);
 }
+
+// The set-bounded tests against the rational reference: whatever they
+// decide is right, and what they cannot decide the exact test does.
+TEST(TurnSign, SetBoundedTestsDecideOnlyWhatIsTrue) {
+    NearDegenerateTriples triples(77);
+    int decided = 0, undecided = 0;
+    for (int i = 0; i < 30000; ++i) {
+        Point a, b, c;
+        triples.next(a, b, c);
+        const int expected = reference_turn(a, b, c);
+        const double width_x = static_cast<double>(std::max({a.x, b.x, c.x})) - std::min({a.x, b.x, c.x});
+        const double width_y = static_cast<double>(std::max({a.y, b.y, c.y})) - std::min({a.y, b.y, c.y});
+        ASSERT_EQ(right_turn_in_set(a, b, c, turn_set_error_bound(width_x, width_y)), expected < 0) << i;
+        const double max_x = std::max({std::fabs(a.x), std::fabs(b.x), std::fabs(c.x)});
+        const double max_y = std::max({std::fabs(a.y), std::fabs(b.y), std::fabs(c.y)});
+        const FilteredTurnLine line(a, b, turn_batch_error_bound(max_x, max_y));
+        if (line.surely_right(c)) {
+            ASSERT_EQ(expected, -1) << i;
+        }
+        if (line.surely_left(c)) {
+            ASSERT_EQ(expected, 1) << i;
+        }
+        (line.surely_right(c) || line.surely_left(c) ? decided : undecided) += 1;
+    }
+    // Both outcomes occur often: the sets are neither all easy nor all hard.
+    EXPECT_GT(decided, 3000);
+    EXPECT_GT(undecided, 3000);
+}
+
+// One step of the batched filtered test: 16 points k against a -> b, every
+// lane classified, and the quick answer consistent with the lanes.
+template <class Ops>
+void expect_batches_decide_only_what_is_true(unsigned seed) {
+    NearDegenerateTriples triples(seed);
+    int surely = 0, open = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Point a, b, c;
+        triples.next(a, b, c);
+        std::vector<Point> ks{c};
+        // The other lanes: points of further triples, some on the line a-b
+        // (a and b themselves among them), some anywhere.
+        while (ks.size() < static_cast<std::size_t>(kTurnBatchStep)) {
+            Point d, e, f;
+            triples.next(d, e, f);
+            ks.push_back(ks.size() % 5 == 1 ? a : ks.size() % 5 == 2 ? b : f);
+        }
+        double max_x = std::max(std::fabs(a.x), std::fabs(b.x));
+        double max_y = std::max(std::fabs(a.y), std::fabs(b.y));
+        std::vector<double> xs, ys;
+        for (const Point& k : ks) {
+            max_x = std::max(max_x, static_cast<double>(std::fabs(k.x)));
+            max_y = std::max(max_y, static_cast<double>(std::fabs(k.y)));
+            xs.push_back(k.x);
+            ys.push_back(k.y);
+        }
+        const FilteredTurnBatch<Ops> batch(a, b, turn_batch_error_bound(max_x, max_y));
+        const TurnLanes lanes = batch.classify(xs.data(), ys.data());
+        ASSERT_EQ(lanes.surely_right & lanes.undecided, 0u);
+        bool any_right = false;
+        for (int v = 0; v < kTurnBatchStep; ++v) {
+            const int expected = reference_turn(a, b, ks[static_cast<std::size_t>(v)]);
+            const bool right = (lanes.surely_right >> v) & 1u;
+            const bool undecided = (lanes.undecided >> v) & 1u;
+            if (right) {
+                ASSERT_EQ(expected, -1) << "round " << round << " lane " << v;
+            }
+            if (!right && !undecided) {
+                ASSERT_EQ(expected, 1) << "round " << round << " lane " << v;
+            }
+            if (expected == 0) {
+                ASSERT_TRUE(undecided) << "round " << round << " lane " << v;
+            }
+            any_right |= expected < 0;
+            surely += right;
+            open += undecided;
+        }
+        ASSERT_EQ(batch.any_maybe_right(xs.data(), ys.data()), (lanes.surely_right | lanes.undecided) != 0);
+        if (any_right) {
+            ASSERT_TRUE(batch.any_maybe_right(xs.data(), ys.data()));
+        }
+    }
+    EXPECT_GT(surely, 3000);
+    EXPECT_GT(open, 3000);
+}
+
+TEST(TurnSign, FilteredBatchInPlainLanesDecidesOnlyWhatIsTrue) {
+    expect_batches_decide_only_what_is_true<ScalarLanes<double>>(11);
+}
+
+#ifdef HULL_HAVE_SSE_TURNS
+TEST(TurnSign, FilteredBatchInSseLanesDecidesOnlyWhatIsTrue) {
+    expect_batches_decide_only_what_is_true<SseDoubles>(12);
+}
+#endif
 
 // Where the plain double formula is exact (integer coordinates up to 2^24 in
 // magnitude) turn_sign gives exactly its answer.
