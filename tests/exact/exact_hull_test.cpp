@@ -1,5 +1,6 @@
 // Both hulls against the exact reference on point sets where a double
 // evaluation of the turn test goes wrong, directly and through the driver.
+#include "file_names.h"
 #include "driver.h"
 #include "exact_reference.h"
 #include "hull_brute_force.h"
@@ -186,9 +187,9 @@ TEST(ExactHull, LargeSetsInExactlySizedBuffers) {
 // The whole reading and hull path of both programs, on a point file.
 TEST(ExactHull, ThroughTheDriverFromAPointFile) {
     ScratchDir dir;
-    dir.write("generator.test", "5 2\n1e-20 0\n1 1\n2 2\n0 0\n1 1\n");
-    const std::string file = (dir / "generator.test").string();
-    const std::string log = (dir / "statistika.out").string();
+    dir.write(kPointFileName, "5 2\n1e-20 0\n1 1\n2 2\n0 0\n1 1\n");
+    const std::string file = (dir / kPointFileName).string();
+    const std::string log = (dir / kTimingLogName).string();
 
     struct Case {
         HullProgram program;
@@ -205,7 +206,7 @@ TEST(ExactHull, ThroughTheDriverFromAPointFile) {
         EXPECT_EQ(positions(hull.data(), static_cast<std::size_t>(h)), c.hull) << c.program.label_format;
     }
     reset_scene();
-    const std::string lines = dir.read("statistika.out");
+    const std::string lines = dir.read(kTimingLogName);
     EXPECT_EQ(lines.substr(0, 9), "n^3(n=5):");
     EXPECT_NE(lines.find("\nn*logn(n=5):"), std::string::npos) << lines;
 }
