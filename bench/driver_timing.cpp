@@ -1,11 +1,11 @@
 #include "driver_timing.h"
 
-#include "baseline_brute_force.h"
-#include "baseline_driver.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
 #include "point_families.h"
 #include "scene.h"
+#include "straightforward_brute_force.h"
+#include "straightforward_driver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,7 +84,7 @@ void time_workbench(benchmark::State& state, const HullProgram* program, std::in
 }
 
 // The straightforward step, its drawn list emptied the same way.
-void time_straightforward(benchmark::State& state, const BaselineProgram* program, std::string path) {
+void time_straightforward(benchmark::State& state, const StraightforwardProgram* program, std::string path) {
     std::vector<Point> points(static_cast<std::size_t>(program->capacity));
     std::vector<Point> hull(2 * static_cast<std::size_t>(program->capacity));
     const std::string log = driver_files().log().string();
@@ -129,7 +129,7 @@ void register_chain_pair(std::int32_t repetitions, std::int64_t iterations, int 
         benchmark::RegisterBenchmark(driver_name("chain_workbench", repetitions).c_str(), time_workbench, &kHullChain,
                                      kHullChainPointCapacity, path),
         benchmark::RegisterBenchmark(driver_name("chain_straightforward", repetitions).c_str(), time_straightforward,
-                                     &kBaselineChain, path),
+                                     &kStraightforwardChain, path),
     };
     for (benchmark::internal::Benchmark* bench : pair) {
         bench->Arg(kChainDriverPoints)->Unit(benchmark::kMillisecond)->Iterations(iterations)->UseRealTime();
@@ -139,9 +139,9 @@ void register_chain_pair(std::int32_t repetitions, std::int64_t iterations, int 
 
 }  // namespace
 
-void register_driver_benchmarks(const BenchProfile& profile) {
-    const bool full = profile.name == "full";
-    register_chain_pair(1, std::max<std::int64_t>(1, profile.scene_point_budget / kChainDriverPoints), 0);
+void register_driver_benchmarks(const BenchScope& scope) {
+    const bool full = scope.name == "full";
+    register_chain_pair(1, std::max<std::int64_t>(1, scope.scene_point_budget / kChainDriverPoints), 0);
     register_chain_pair(kManyRuns, full ? 3 : 1, 0);
     if (!full) return;
     // The straightforward brute force at 10000 points runs for minutes: one
@@ -155,7 +155,7 @@ void register_driver_benchmarks(const BenchProfile& profile) {
             ->Iterations(1)
             ->UseRealTime();
         benchmark::RegisterBenchmark(driver_name("brute_straightforward", 1).c_str(), time_straightforward,
-                                     &kBaselineBrute, path)
+                                     &kStraightforwardBrute, path)
             ->Arg(n)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)
@@ -164,7 +164,7 @@ void register_driver_benchmarks(const BenchProfile& profile) {
 }
 
 void register_target_benchmarks() {
-    // Medians of 5 where a run is short enough; the baseline brute force at
+    // Medians of 5 where a run is short enough; the straightforward brute force at
     // 10000 points (minutes per call) is measured once.
     for (const std::int32_t n : {5000, 10000}) {
         benchmark::RegisterBenchmark("brute_force/random", time_call, kHullBrute.hull)
@@ -173,7 +173,7 @@ void register_target_benchmarks() {
             ->Iterations(1)
             ->Repetitions(5)
             ->UseRealTime();
-        benchmark::RegisterBenchmark("brute_force_baseline/random", time_call, hull_brute_force_baseline)
+        benchmark::RegisterBenchmark("brute_force_straightforward/random", time_call, hull_brute_force_straightforward)
             ->Arg(n)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)

@@ -1,20 +1,20 @@
 // Benchmarks of whole benchmark steps (read, sort, R hull runs, log line)
 // on generator-style point files: the workbench's run_benchmark against the
-// straightforward driver built from the baselines.
+// straightforward driver built from the straightforward hulls.
 #pragma once
 
-#include "bench_profile.h"
+#include "bench_scope.h"
 
 // Registers "driver/chain_workbench/R=<R>/20001" and
 // "driver/chain_straightforward/R=<R>/20001" for R = 1 and R = 2000, and in
-// the full profile "driver/brute_workbench/R=1/<n>" and
+// the full scope "driver/brute_workbench/R=1/<n>" and
 // "driver/brute_straightforward/R=1/<n>" for n = 5000 and 10000 (one
 // iteration each: the straightforward one runs for minutes at 10000).
-void register_driver_benchmarks(const BenchProfile& profile);
+void register_driver_benchmarks(const BenchScope& scope);
 
 // Registers only what the speed targets compare, with repetitions where
 // they are affordable: one brute-force call at 5000 and 10000 random points,
-// fast and baseline ("brute_force/random/<n>", "brute_force_baseline/random/<n>"),
+// fast and straightforward ("brute_force/random/<n>", "brute_force_straightforward/random/<n>"),
 // and the chain drivers above.
 void register_target_benchmarks();
 

@@ -1,10 +1,11 @@
 // hull_bench: times both hull algorithms per call, on the same sorted points,
 // over growing n and several point families, and the driver's other stages.
 //
-//   hull_bench [--profile=quick|full] [Google Benchmark options]
+//   hull_bench [--scope=quick|full] [Google Benchmark options]
 //   hull_bench --targets [Google Benchmark options]   (only what the speed targets compare)
 //   hull_bench --dump_points=FAMILY:N     (the points as qconvex reads them)
-#include "bench_profile.h"
+//   hull_bench --help                     (these options, then Google Benchmark's)
+#include "bench_scope.h"
 #include "driver_timing.h"
 #include "hull_timing.h"
 #include "point_families.h"
@@ -16,15 +17,72 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include <sched.h>
+
 namespace {
 
-constexpr std::string_view kProfileOption = "--profile=";
+constexpr std::string_view kScopeOption = "--scope=";
 constexpr std::string_view kDumpOption = "--dump_points=";
 constexpr std::string_view kTargetsOption = "--targets";
+
+// "random, circle ili disc": every family's name, for the messages.
+std::string family_names() {
+    std::string names;
+    const std::size_t count = std::size(kAllFamilies);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) names += i + 1 == count ? " ili " : ", ";
+        names += family_name(kAllFamilies[i]);
+    }
+    return names;
+}
+
+// hull_bench's own options; Google Benchmark prints its own after them.
+void print_help() {
+    std::printf(
+        "Upotreba: hull_bench [--scope=quick|full] [opcije Google Benchmark-a]\n"
+        "          hull_bench --targets [opcije Google Benchmark-a]\n"
+        "          hull_bench --dump_points=FAMILIJA:N\n"
+        "\n"
+        "  --scope=quick|full       koliko se meri: quick (podrazumevano) kratko po velicini,\n"
+        "                           full duze, brute force do 5 s po pozivu i brute driveri\n"
+        "                           na 5000 i 10000 tacaka\n"
+        "  --targets                samo ono sto porede ciljevi brzine (medijane 5 ponavljanja)\n"
+        "  --dump_points=FAMILIJA:N ispisuje N tacaka familije (%s) kako ih\n"
+        "                           cita qconvex, i zavrsava\n"
+        "  --help                   ova poruka, pa opcije Google Benchmark-a\n"
+        "\n"
+        "Opcije Google Benchmark-a:\n",
+        family_names().c_str());
+    benchmark::PrintDefaultHelp();
+}
+
+// The processor's model name from /proc/cpuinfo ("" where there is none).
+std::string cpu_model() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(cpuinfo, line)) {
+        if (!line.starts_with("model name")) continue;
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos) break;
+        const std::size_t start = line.find_first_not_of(" \t", colon + 1);
+        return start == std::string::npos ? std::string() : line.substr(start);
+    }
+    return {};
+}
+
+// Processors this process may run on, as nproc counts them.
+int usable_processors() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) != 0) return 0;
+    return CPU_COUNT(&set);
+}
 
 // Writes "2", n, then "x y" per point: the input format of qconvex.
 int dump_points(std::string_view request) {
@@ -37,8 +95,8 @@ int dump_points(std::string_view request) {
         if (ec != std::errc() || end != count.data() + count.size()) n = -1;
     }
     if (colon == std::string_view::npos || !parse_family(request.substr(0, colon), family) || n < 0) {
-        std::fprintf(stderr, "Greska: --dump_points=%.*s: ocekujem FAMILIJA:N (random, circle ili disc; N >= 0).\n",
-                     static_cast<int>(request.size()), request.data());
+        std::fprintf(stderr, "Greska: --dump_points=%.*s: ocekujem FAMILIJA:N (%s; N >= 0).\n",
+                     static_cast<int>(request.size()), request.data(), family_names().c_str());
         return 1;
     }
     if (family == Family::circle && n > kCircleCapacity) {
@@ -54,8 +112,8 @@ int dump_points(std::string_view request) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    BenchProfile profile;
-    find_profile("quick", profile);
+    BenchScope scope;
+    find_scope("quick", scope);
     bool targets_only = false;
     std::vector<char*> rest{argv[0]};
     for (int i = 1; i < argc; ++i) {
@@ -65,9 +123,9 @@ int main(int argc, char** argv) {
             targets_only = true;
             continue;
         }
-        if (arg.starts_with(kProfileOption)) {
-            if (!find_profile(arg.substr(kProfileOption.size()), profile)) {
-                std::fprintf(stderr, "Greska: %s: profil mora biti quick ili full.\n", argv[i]);
+        if (arg.starts_with(kScopeOption)) {
+            if (!find_scope(arg.substr(kScopeOption.size()), scope)) {
+                std::fprintf(stderr, "Greska: %s: opseg mora biti quick ili full.\n", argv[i]);
                 return 1;
             }
             continue;
@@ -76,21 +134,26 @@ int main(int argc, char** argv) {
     }
     int rest_count = static_cast<int>(rest.size());
     rest.push_back(nullptr);
-    benchmark::Initialize(&rest_count, rest.data());
+    benchmark::Initialize(&rest_count, rest.data(), print_help);
     if (benchmark::ReportUnrecognizedArguments(rest_count, rest.data())) return 1;
 
     char limit[128];
     std::snprintf(limit, sizeof limit, "velicine ciji je procenjeni poziv duzi od %.1f s se izostavljaju",
-                  profile.cubic_call_limit_seconds);
-    benchmark::AddCustomContext("profil", targets_only ? std::string("targets") : std::string(profile.name));
+                  scope.cubic_call_limit_seconds);
+    benchmark::AddCustomContext("opseg", targets_only ? std::string("targets") : std::string(scope.name));
     if (!targets_only) benchmark::AddCustomContext("brute_force", limit);
+    // The machine, for the report: scripts/bench names it beside the tables.
+    if (const std::string model = cpu_model(); !model.empty()) benchmark::AddCustomContext("procesor", model);
+    if (const int processors = usable_processors(); processors > 0) {
+        benchmark::AddCustomContext("nproc", std::to_string(processors));
+    }
     try {
         if (targets_only) {
             register_target_benchmarks();
         } else {
-            register_hull_benchmarks(profile);
-            register_stage_benchmarks(profile);
-            register_driver_benchmarks(profile);
+            register_hull_benchmarks(scope);
+            register_stage_benchmarks(scope);
+            register_driver_benchmarks(scope);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Greska: %s\n", error.what());

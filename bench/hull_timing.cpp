@@ -74,20 +74,20 @@ void time_hull(benchmark::State& state, const HullVariant& variant, Family famil
 
 }  // namespace
 
-void register_hull_benchmarks(const BenchProfile& profile) {
+void register_hull_benchmarks(const BenchScope& scope) {
     // One record per (variant, family); they live as long as the process.
     static std::map<std::pair<std::string_view, Family>, CallTimes> call_times;
     for (const HullVariant& variant : kHullVariants) {
         for (const Family family : kAllFamilies) {
             CallTimes* times = variant.cubic ? &call_times[{variant.name, family}] : nullptr;
-            for (const std::int32_t n : profile.hull_sizes) {
+            for (const std::int32_t n : scope.hull_sizes) {
                 if (n > variant.capacity || (family == Family::circle && n > kCircleCapacity)) continue;
                 const std::string name = std::string(variant.name) + "/" + std::string(family_name(family));
                 benchmark::RegisterBenchmark(name.c_str(), time_hull, variant, family,
-                                             profile.cubic_call_limit_seconds, times)
+                                             scope.cubic_call_limit_seconds, times)
                     ->Arg(n)
                     ->Unit(benchmark::kMicrosecond)
-                    ->MinTime(profile.min_seconds)
+                    ->MinTime(scope.min_seconds)
                     ->UseRealTime();
             }
         }

@@ -2,8 +2,8 @@
 // sorted input prepared before the clock starts.
 #pragma once
 
-#include "bench_profile.h"
+#include "bench_scope.h"
 
 // Registers "<variant>/<family>/<n>" for every variant, family and size of
-// the profile (sizes above a variant's capacity are not registered).
-void register_hull_benchmarks(const BenchProfile& profile);
+// the scope (sizes above a variant's capacity are not registered).
+void register_hull_benchmarks(const BenchScope& scope);

@@ -1,11 +1,11 @@
 // The hull algorithms the benchmark times, side by side on the same input.
 #pragma once
 
-#include "baseline_brute_force.h"
-#include "baseline_monotone_chain.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
 #include "point.h"
+#include "straightforward_brute_force.h"
+#include "straightforward_monotone_chain.h"
 
 #include <cstdint>
 #include <string_view>
@@ -18,12 +18,12 @@ struct HullVariant {
 };
 
 // Each entry is timed on every family and size up to its capacity. Further
-// variants of an algorithm (for instance a plain version of the brute force
-// kept as a baseline for a faster one) are added here as entries of their
+// variants of an algorithm (for instance a straightforward version of the brute force
+// kept as the yardstick of a faster one) are added here as entries of their
 // own, named "<algorithm>_<what>", right after the one they are compared with.
 inline constexpr HullVariant kHullVariants[] = {
     {"brute_force", kHullBrute.hull, kHullBrutePointCapacity, true},
-    {"brute_force_baseline", hull_brute_force_baseline, kHullBrutePointCapacity, true},
+    {"brute_force_straightforward", hull_brute_force_straightforward, kHullBrutePointCapacity, true},
     {"monotone_chain", kHullChain.hull, kHullChainPointCapacity, false},
-    {"monotone_chain_baseline", hull_monotone_chain_baseline, kHullChainPointCapacity, false},
+    {"monotone_chain_straightforward", hull_monotone_chain_straightforward, kHullChainPointCapacity, false},
 };

@@ -94,11 +94,11 @@ void time_sort(benchmark::State& state) {
 
 }  // namespace
 
-void register_stage_benchmarks(const BenchProfile& profile) {
+void register_stage_benchmarks(const BenchScope& scope) {
     // Each call of the scene-filling stages adds n nodes to the scene's
     // arena, which only grows: their iteration count is bounded.
-    const auto scene_iterations = [&](std::int32_t n) { return std::max<std::int64_t>(1, profile.scene_point_budget / n); };
-    for (const std::int32_t n : profile.stage_sizes) {
+    const auto scene_iterations = [&](std::int32_t n) { return std::max<std::int64_t>(1, scope.scene_point_budget / n); };
+    for (const std::int32_t n : scope.stage_sizes) {
         const std::string path = write_point_file(make_points(Family::random_grid, n));
         benchmark::RegisterBenchmark("parse/random", time_parse, path)
             ->Arg(n)
@@ -106,18 +106,18 @@ void register_stage_benchmarks(const BenchProfile& profile) {
             ->Iterations(scene_iterations(n))
             ->UseRealTime();
     }
-    for (const std::int32_t n : profile.stage_sizes) {
+    for (const std::int32_t n : scope.stage_sizes) {
         benchmark::RegisterBenchmark("add_point/random", time_add_point)
             ->Arg(n)
             ->Unit(benchmark::kMicrosecond)
             ->Iterations(scene_iterations(n))
             ->UseRealTime();
     }
-    for (const std::int32_t n : profile.stage_sizes) {
+    for (const std::int32_t n : scope.stage_sizes) {
         benchmark::RegisterBenchmark("sort/random", time_sort)
             ->Arg(n)
             ->Unit(benchmark::kMicrosecond)
-            ->MinTime(profile.min_seconds)
+            ->MinTime(scope.min_seconds)
             ->UseRealTime();
     }
 }

@@ -3,10 +3,10 @@
 // to the scene on their own, and the sort before the hull.
 #pragma once
 
-#include "bench_profile.h"
+#include "bench_scope.h"
 
 // Registers "parse/random/<n>", "add_point/random/<n>" and "sort/random/<n>".
-void register_stage_benchmarks(const BenchProfile& profile);
+void register_stage_benchmarks(const BenchScope& scope);
 
 // Removes the point files the parse benchmarks wrote.
 void remove_stage_files();

@@ -29,5 +29,12 @@ CameraView frame_camera(Point lower, Point upper, int width, int height) {
     // Everything lies in the plane z = 0: keep the clipping planes well around it.
     view.near_plane = view.distance * 0.5;
     view.far_plane = view.distance * 2.0;
+
+    // Computed in double, these values exceed the float range for boxes near
+    // the largest floats. Divided by a power of two they become moderate
+    // without losing a bit; the points are divided by the same power in the
+    // model-view matrix.
+    const double largest = std::max({std::fabs(view.center_x), std::fabs(view.center_y), view.far_plane});
+    view.scale = largest < kModerateMagnitude ? 1.0 : std::ldexp(1.0, std::ilogb(largest) - 23);
     return view;
 }

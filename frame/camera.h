@@ -12,7 +12,16 @@ struct CameraView {
     double near_plane;
     double far_plane;
     double aspect;       // width / height of the viewport
+    // A power of two that the scene is divided by on its way to OpenGL, so
+    // that the single-precision values OpenGL works with stay moderate for
+    // any finite box (up to the largest floats); 1 for every box whose
+    // numbers are moderate already (below kModerateMagnitude).
+    double scale;
 };
+
+// The magnitude below which centre, distance and clipping planes go to
+// OpenGL unscaled.
+inline constexpr double kModerateMagnitude = 16777216.0;  // 2^24
 
 inline constexpr double kFieldOfViewDegrees = 45.0;
 

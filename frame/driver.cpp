@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "console_pause.h"
+#include "display_check.h"
 #include "input_error.h"
 #include "point_file.h"
 #include "point_order.h"
@@ -12,6 +13,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include <sys/resource.h>
 
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
                            const char* point_file_name, const char* log_name) {
@@ -47,7 +51,29 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
     }
     // An empty point set has no hull, so it gets no outline either.
     if (h > 0) add_outline(hull, h);
+    // Asked before the toolkit starts, which would only report in its own
+    // words and end the program.
+    const std::string no_display = display_problem();
+    if (!no_display.empty()) {
+        std::fprintf(stderr,
+                     "Greska: prozor ne moze da se otvori: %s.\n"
+                     "Red sa merenjem je upisan u datoteku %s.\n"
+                     "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n",
+                     no_display.c_str(), kTimingLogName);
+        return 1;
+    }
     show_scene(argc, argv);
     pause_console();
     return 0;
+}
+
+bool stack_limit_allows(std::size_t bytes) {
+    struct rlimit limit {};
+    if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= bytes) return true;
+    constexpr std::size_t kKb = 1024;
+    std::fprintf(stderr,
+                 "Greska: ogranicenje steka (ulimit -s) je %llu KB, a programu treba najmanje %zu KB; "
+                 "povecajte ga, npr. ulimit -s 8192.\n",
+                 static_cast<unsigned long long>(limit.rlim_cur / kKb), (bytes + kKb - 1) / kKb);
+    return false;
 }

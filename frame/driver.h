@@ -7,13 +7,25 @@
 #include "point.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // What sets one hull program apart from the other.
 struct HullProgram {
     const char* label_format;  // e.g. "n^3(n=%d)"
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
+    // Stack that one call of hull takes for arrays of its own (0 if none).
+    std::size_t hull_stack_bytes = 0;
 };
+
+// Stack that the window toolkit and the graphics library take while the
+// window is shown (about 75 KB with Mesa's software renderer), with room to
+// spare. The hull's own arrays are gone by then, so a run needs the larger
+// of the two beside the program's arrays.
+inline constexpr std::size_t kToolkitStack = 128 * 1024;
+// The frames of main, the driver and the C library, and the program's
+// arguments and environment at the top of the stack.
+inline constexpr std::size_t kStackMargin = 32 * 1024;
 
 // Steps up to the log line: opens the point file and the log, then times the
 // reading, the sort and all R hull runs, and appends the line. points holds
@@ -27,11 +39,29 @@ std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hul
 int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
                char** argv);
 
-// The program's entry: the point and hull arrays live on its stack for the
-// whole run, every element default-constructed before anything is read.
+// Whether the stack size limit (ulimit -s) allows bytes of stack; if not,
+// says so on standard error.
+bool stack_limit_allows(std::size_t bytes);
+
+namespace driver_detail {
+// Kept out of line: its frame, which holds the arrays, is entered only after
+// the stack limit has been checked.
 template <std::int32_t PointCapacity>
-int run_hull_program(const HullProgram& program, int argc, char** argv) {
+[[gnu::noinline]] int run_with_arrays(const HullProgram& program, int argc, char** argv) {
     std::array<Point, PointCapacity> points;
     std::array<Point, 2 * PointCapacity> hull;
     return run_driver(program, points.data(), hull.data(), PointCapacity, argc, argv);
+}
+}  // namespace driver_detail
+
+// The program's entry: the point and hull arrays live on its stack for the
+// whole run, every element default-constructed before anything is read.
+// Under a stack limit too small for them it ends at once with a message
+// and status 1 instead of crashing on the first touch of the arrays.
+template <std::int32_t PointCapacity>
+int run_hull_program(const HullProgram& program, int argc, char** argv) {
+    constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
+    const std::size_t beside_arrays = program.hull_stack_bytes > kToolkitStack ? program.hull_stack_bytes : kToolkitStack;
+    if (!stack_limit_allows(kArrayBytes + beside_arrays + kStackMargin)) return 1;
+    return driver_detail::run_with_arrays<PointCapacity>(program, argc, argv);
 }

@@ -1,13 +1,20 @@
 #include "point_file.h"
 
+#include "file_kind.h"
 #include "input_error.h"
 #include "scene.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,50 +58,65 @@ bool read_small_integer(std::string_view token, float& value) {
 
 std::string quoted(std::string_view token) {
     constexpr std::size_t kShown = 40;
-    // Control bytes are shown as \xNN: a NUL would cut the message short
-    // and others would reach the terminal as they are.
-    std::string shown;
-    for (const char c : token.substr(0, kShown)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            constexpr char kHex[] = "0123456789abcdef";
-            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            shown += c;
-        }
-    }
+    std::string shown(1, '\'');
+    shown += printable(token.substr(0, kShown));
     if (token.size() > kShown) shown += "...";
-    return "'" + shown + "'";
+    shown += '\'';
+    return shown;
 }
+
+// Bytes read from the file at a time.
+constexpr std::size_t kReadSize = 1 << 16;
+static_assert(kReadSize > kMaxValueLength, "a value of the longest length fits the buffer with room to read");
 
 }  // namespace
 
 PointFile::PointFile(std::string name) : name_(std::move(name)) {
-    file_ = std::fopen(name_.c_str(), "r");
-    if (!file_) throw InputError("Greska: ne mogu da otvorim datoteku " + name_ + " za citanje.");
+    // O_NONBLOCK: opening a FIFO without a writer would otherwise wait forever.
+    fd_ = ::open(name_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) throw InputError("Greska: ne mogu da otvorim datoteku " + printable(name_) + " za citanje.");
+    struct stat st {};
+    std::string problem;
+    // A directory has no text to read: it gets the message of a failed read,
+    // as every other unreadable file.
+    if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
+        problem = "citanje datoteke nije uspelo";
+    } else if (!S_ISREG(st.st_mode)) {
+        // Only a regular file ends: a device such as /dev/zero or a FIFO may
+        // never do.
+        problem = std::string("to nije obicna datoteka nego ") + non_regular_kind(st.st_mode);
+    }
+    if (!problem.empty()) {
+        close();
+        fail(problem);
+    }
+    buffer_.resize(kReadSize + 1);
+    buffer_[end_] = ' ';
 }
 
-PointFile::PointFile(std::string name, std::string text) : name_(std::move(name)), text_(std::move(text)) {}
+PointFile::PointFile(std::string name, std::string text) : name_(std::move(name)) {
+    buffer_.assign(text.begin(), text.end());
+    end_ = buffer_.size();
+    buffer_.push_back(' ');
+    at_end_ = true;
+}
 
 PointFile::~PointFile() { close(); }
 
 void PointFile::close() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
 }
 
 void PointFile::fail(const std::string& problem) const {
-    throw InputError("Greska: " + name_ + ": " + problem + ".");
+    throw InputError("Greska: " + printable(name_) + ": " + problem + ".");
+}
+
+void PointFile::fail_too_long(const std::string& what, std::string_view token) const {
+    fail(what + ": " + quoted(token) + " ima vise od " + std::to_string(kMaxValueLength) + " znakova");
 }
 
 PointFileHeader PointFile::read_header(std::int32_t point_capacity) {
-    if (file_) {
-        char buffer[1 << 16];
-        std::size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, file_)) > 0) text_.append(buffer, got);
-        if (std::ferror(file_)) fail("citanje datoteke nije uspelo");
-    }
-
     PointFileHeader header{};
     header.n = read_integer("broj tacaka n");
     header.repetitions = read_integer("broj ponavljanja R");
@@ -108,17 +130,46 @@ PointFileHeader PointFile::read_header(std::int32_t point_capacity) {
     return header;
 }
 
+// Drops the bytes before keep_from, moves the rest to the front and reads
+// what fits after them.
+void PointFile::refill(std::size_t keep_from) {
+    const std::size_t kept = end_ - keep_from;
+    std::memmove(buffer_.data(), buffer_.data() + keep_from, kept);
+    pos_ -= keep_from;
+    end_ = kept;
+    ssize_t got;
+    do {
+        got = ::read(fd_, buffer_.data() + end_, kReadSize - end_);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) fail("citanje datoteke nije uspelo");
+    if (got == 0) at_end_ = true;
+    end_ += static_cast<std::size_t>(got);
+    buffer_[end_] = ' ';
+}
+
 bool PointFile::next_token(std::string_view& token) {
-    while (pos_ < text_.size() && is_space(text_[pos_])) ++pos_;
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && !is_space(text_[pos_])) ++pos_;
-    token = std::string_view(text_).substr(start, pos_ - start);
+    for (;;) {
+        while (pos_ < end_ && is_space(buffer_[pos_])) ++pos_;
+        if (pos_ < end_ || at_end_) break;
+        refill(pos_);
+    }
+    std::size_t start = pos_;
+    for (;;) {
+        while (!is_space(buffer_[pos_])) ++pos_;  // stops at the blank after the data at the latest
+        if (pos_ < end_ || at_end_ || pos_ - start > kMaxValueLength) break;
+        // The value goes on past the bytes read so far.
+        refill(start);
+        start = 0;
+    }
+    too_long_ = pos_ - start > kMaxValueLength;
+    token = std::string_view(buffer_.data() + start, pos_ - start);
     return !token.empty();
 }
 
 std::int32_t PointFile::read_integer(const char* what) {
     std::string_view token;
     if (!next_token(token)) fail(std::string("nedostaje ") + what + " (kraj datoteke)");
+    if (too_long_) fail_too_long(what, token);
     const std::string_view digits = without_plus(token);
     std::int32_t value = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -137,6 +188,7 @@ float PointFile::read_coordinate(const char* axis, std::int32_t index, std::int3
     const std::string_view number = without_plus(token);
     float value = 0.0f;
     if (read_small_integer(number, value)) return value;
+    if (too_long_) fail_too_long(what(), token);
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (end != number.data() + number.size() || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
         fail(what() + ": " + quoted(token) + " nije broj");

@@ -1,13 +1,23 @@
 // The point file: "n R" (two integers), then n pairs "x y" of numbers in
 // integer or decimal notation. Whitespace of any kind separates the values;
-// text after the n-th pair is ignored.
+// text after the n-th pair is ignored and never read.
+//
+// The file is read through a fixed buffer, so memory stays the same however
+// long the file is; a value may be at most kMaxValueLength bytes long.
 #pragma once
 
 #include "point.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
+
+// The longest value accepted, in bytes: far more than any number needs
+// (a float has at most a few dozen significant characters), small enough
+// that a file of one endless value is refused at once.
+inline constexpr std::size_t kMaxValueLength = 4096;
 
 struct PointFileHeader {
     std::int32_t n;            // points that follow
@@ -16,7 +26,9 @@ struct PointFileHeader {
 
 class PointFile {
 public:
-    // Opens the file for reading; InputError if it cannot be opened.
+    // Opens the file for reading, without waiting on it; InputError if it
+    // cannot be opened or is not a regular file (a FIFO, a device such as
+    // /dev/zero, a directory).
     explicit PointFile(std::string name);
     // Parses text as the contents of a file; name only names it in messages.
     PointFile(std::string name, std::string text);
@@ -24,8 +36,8 @@ public:
     PointFile(const PointFile&) = delete;
     PointFile& operator=(const PointFile&) = delete;
 
-    // Reads the whole file and parses n and R. InputError unless both are
-    // integers with 0 <= n <= point_capacity and R >= 1.
+    // Parses n and R. InputError unless both are integers with
+    // 0 <= n <= point_capacity and R >= 1.
     PointFileHeader read_header(std::int32_t point_capacity);
 
     // The next pair as a point of the default colour; InputError if it is
@@ -37,14 +49,21 @@ public:
 
 private:
     bool next_token(std::string_view& token);
+    void refill(std::size_t keep_from);
     std::int32_t read_integer(const char* what);
     float read_coordinate(const char* axis, std::int32_t index, std::int32_t n);
     [[noreturn]] void fail(const std::string& problem) const;
+    [[noreturn]] void fail_too_long(const std::string& what, std::string_view token) const;
 
     std::string name_;
-    std::FILE* file_ = nullptr;
-    std::string text_;
+    int fd_ = -1;
+    // Unread bytes are buffer_[pos_, end_); buffer_[end_] is always a blank,
+    // so the scan of a value needs no bounds test of its own.
+    std::vector<char> buffer_;
     std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool at_end_ = false;      // nothing more to read after buffer_[end_ - 1]
+    bool too_long_ = false;    // the last value exceeded kMaxValueLength
 };
 
 // Reads n points into points[0 .. n-1] (colour 9) and adds each to the scene in blue.

@@ -2,6 +2,7 @@
 
 #include "progress_hook.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <unistd.h>
@@ -14,17 +15,34 @@ constexpr auto kUpdateInterval = std::chrono::milliseconds(250);
 
 Clock::time_point started;
 Clock::time_point next_update;
+Clock::time_point run_started;
+// How long the first run took, once it is over: every run computes the same
+// hull of the same points, so later runs are measured against it.
+Clock::duration first_run{};
 std::int32_t runs_total = 0;
 std::int32_t current_run = 0;
 bool shown = false;
+
+// Share of the whole measurement (all runs) done, 0..1. Within the first run
+// it is the algorithm's own report of its work; within a later one the time
+// it has run against the time the first one took.
+double share_done(Clock::time_point now, std::int64_t done, std::int64_t total) {
+    double within = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 0.0;
+    if (current_run > 0 && first_run.count() > 0) {
+        within = std::chrono::duration<double>(now - run_started) / std::chrono::duration<double>(first_run);
+    }
+    within = std::clamp(within, 0.0, 0.99);
+    return (current_run + within) / std::max(runs_total, 1);
+}
 
 void update(std::int64_t done, std::int64_t total) {
     const Clock::time_point now = Clock::now();
     if (now < next_update) return;
     next_update = now + kUpdateInterval;
-    const int percent = total > 0 ? static_cast<int>(100.0 * done / total) : 0;
-    std::fprintf(stderr, "\rRacunam omotac: ponavljanje %d od %d, %3d%% ponavljanja ", current_run + 1, runs_total,
-                 percent);
+    const int percent = static_cast<int>(100.0 * share_done(now, done, total));
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(now - started).count();
+    std::fprintf(stderr, "\rRacunam omotac: %3d%% (ponavljanje %d od %d), proteklo %lld s ", percent,
+                 current_run + 1, runs_total, static_cast<long long>(seconds));
     std::fflush(stderr);
     shown = true;
 }
@@ -34,19 +52,24 @@ void update(std::int64_t done, std::int64_t total) {
 void start_progress(std::int32_t total_runs) {
     progress_listener = isatty(STDERR_FILENO) != 0 ? update : nullptr;
     started = Clock::now();
+    run_started = started;
     next_update = started + kQuietStart;
+    first_run = Clock::duration{};
     runs_total = total_runs;
     current_run = 0;
     shown = false;
 }
 
 void note_run_started(std::int32_t run) {
+    const Clock::time_point now = Clock::now();
+    if (run == 1) first_run = now - run_started;
+    run_started = now;
     current_run = run;
     report_progress(0, 1);
 }
 
 void finish_progress() {
-    if (shown) std::fprintf(stderr, "\r%70s\r", "");
+    if (shown) std::fprintf(stderr, "\r%79s\r", "");
     progress_listener = nullptr;
     shown = false;
 }

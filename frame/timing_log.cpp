@@ -1,9 +1,16 @@
 #include "timing_log.h"
 
+#include "file_kind.h"
 #include "input_error.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
-#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 std::string format_label(const char* label_format, std::int32_t n) {
     char label[16];
@@ -19,23 +26,138 @@ std::string format_log_line(const std::string& label, std::int64_t elapsed_ms) {
     return line;
 }
 
-TimingLog::TimingLog(std::string name) : name_(std::move(name)) {
-    std::error_code ec;
-    created_ = !std::filesystem::exists(name_, ec);
-    file_ = std::fopen(name_.c_str(), "a");
-    if (!file_) throw InputError("Greska: ne mogu da otvorim datoteku " + name_ + " za dopisivanje.");
+namespace {
+
+// O_NONBLOCK: opening a FIFO without a reader fails at once instead of waiting.
+constexpr int kAppendFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+std::string folder_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
 }
 
-TimingLog::~TimingLog() {
-    if (!file_) return;
-    std::fclose(file_);
-    std::error_code ec;
-    if (created_ && std::filesystem::file_size(name_, ec) == 0 && !ec) std::filesystem::remove(name_, ec);
+// Where a file of this name would come into being: the name itself or, for
+// a link to a missing file, the link's target.
+std::string creation_path(const std::string& name) {
+    struct stat st {};
+    if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(name.c_str(), target, sizeof target - 1);
+    if (length <= 0) return name;
+    const std::string link(target, static_cast<std::size_t>(length));
+    return link.front() == '/' ? link : folder_of(name) + "/" + link;
+}
+
+// Whether a file of size bytes may grow by the line: asked before writing,
+// so that a full disk or the file size limit refuses the line whole instead
+// of cutting it.
+bool room_for(int fd, off_t size, const std::string& line) {
+    const auto end = static_cast<unsigned long long>(size) + line.size();
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && end > limit.rlim_cur) return false;
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, size, static_cast<off_t>(line.size())) == 0) return true;
+    return errno != ENOSPC && errno != EDQUOT && errno != EFBIG;  // other errors: the file system has no such call
+}
+
+bool write_whole(int fd, const std::string& line) {
+    ssize_t written;
+    do {
+        written = ::write(fd, line.data(), line.size());
+    } while (written < 0 && errno == EINTR);
+    return written == static_cast<ssize_t>(line.size());
+}
+
+}  // namespace
+
+TimingLog::TimingLog(std::string name) : name_(std::move(name)) {
+    struct stat st {};
+    if (::stat(name_.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) fail_open();
+        if (!S_ISREG(st.st_mode)) fail_kind(st.st_mode);
+        // Opening a regular file for appending, without creating it, changes nothing.
+        const int fd = ::open(name_.c_str(), kAppendFlags);
+        if (fd < 0) fail_open();
+        ::close(fd);
+        return;
+    }
+    if (errno != ENOENT) fail_open();
+    const std::string folder = folder_of(creation_path(name_));
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) fail_open();
+}
+
+void TimingLog::fail_open() const {
+    throw InputError("Greska: ne mogu da otvorim datoteku " + printable(name_) + " za dopisivanje.");
+}
+
+void TimingLog::fail_write() const {
+    throw InputError("Greska: upis u datoteku " + printable(name_) + " nije uspeo.");
+}
+
+void TimingLog::fail_kind(mode_t mode) const {
+    throw InputError("Greska: " + printable(name_) + ": to nije obicna datoteka nego " + non_regular_kind(mode) +
+                     ", u nju se ne dopisuje.");
 }
 
 void TimingLog::append_and_close(const std::string& line) {
-    const bool written = std::fwrite(line.data(), 1, line.size(), file_) == line.size();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!written || !closed) throw InputError("Greska: upis u datoteku " + name_ + " nije uspeo.");
+    // Another run may create the log between the tries below; then the
+    // line is appended to that run's file.
+    for (int round = 0; round < 3; ++round) {
+        const int fd = ::open(name_.c_str(), kAppendFlags);
+        if (fd >= 0) {
+            write_line(fd, line);
+            return;
+        }
+        if (errno != ENOENT) fail_open();
+        if (create_holding(line)) return;
+    }
+    fail_open();
+}
+
+// Appends the line to the open log and closes it.
+void TimingLog::write_line(int fd, const std::string& line) const {
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (!regular) {
+        ::close(fd);
+        fail_kind(st.st_mode);
+    }
+    const bool written = room_for(fd, st.st_size, line) && write_whole(fd, line);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) fail_write();
+}
+
+// Creates the missing log holding the line; false if another run created
+// it first. Where the file system offers it, the line goes into an unnamed
+// file of the log's folder that gets the log's name only once it holds the
+// line: a run ended at any moment leaves no log at all rather than an empty one.
+bool TimingLog::create_holding(const std::string& line) const {
+    const auto create_by_name = [&] {
+        const int fd = ::open(name_.c_str(), kAppendFlags | O_CREAT, 0666);
+        if (fd < 0) fail_open();
+        write_line(fd, line);
+        return true;
+    };
+    // A link to a missing file: the log lives where the user points it.
+    if (creation_path(name_) != name_) return create_by_name();
+
+    const int fd = ::open(folder_of(name_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EISDIR || errno == EOPNOTSUPP || errno == EINVAL) return create_by_name();
+        fail_open();
+    }
+    if (!room_for(fd, 0, line) || !write_whole(fd, line)) {
+        ::close(fd);
+        fail_write();
+    }
+    char self[64];
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    const int linked = ::linkat(AT_FDCWD, self, AT_FDCWD, name_.c_str(), AT_SYMLINK_FOLLOW);
+    const int link_error = errno;
+    ::close(fd);
+    if (linked == 0) return true;
+    if (link_error == EEXIST) return false;
+    if (link_error == ENOENT) return create_by_name();  // no /proc to name the file by
+    fail_open();
 }

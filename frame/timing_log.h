@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
+#include <sys/types.h>
 
 // The run's label from the program's label format ("n^3(n=%d)") and n.
 std::string format_label(const char* label_format, std::int32_t n);
@@ -12,22 +12,33 @@ std::string format_label(const char* label_format, std::int32_t n);
 // "%-8s: %3ld sekundi %5ld milisekundi\n" of the label and the elapsed time.
 std::string format_log_line(const std::string& label, std::int64_t elapsed_ms);
 
-// The log opened for appending. A file that this run created and left empty
-// is removed again if the run ends without a line, so a failed run leaves
-// no trace behind.
+// The log of one run. Nothing is created, opened for long or ever removed:
+// the constructor only checks that a line could be appended, and the line
+// is appended in one write at the end. So a run that fails, is interrupted
+// or crashes before its line leaves every file as it was, and runs that
+// share the log never lose each other's lines.
 class TimingLog {
 public:
-    // InputError if the file cannot be opened for appending.
+    // Checks, without creating or changing anything and without waiting on
+    // a special file, that the log can take a line: an existing log must be
+    // a regular file open for appending (a link to one is followed), for a
+    // missing one the folder it would be created in must be writable.
+    // InputError if not.
     explicit TimingLog(std::string name);
-    ~TimingLog();
-    TimingLog(const TimingLog&) = delete;
-    TimingLog& operator=(const TimingLog&) = delete;
 
-    // Appends the line and closes the log; InputError if either fails.
+    // Appends the line with one write, after asking for room for all of it.
+    // A missing log is created holding the line, so it never exists empty
+    // (on file systems without unnamed files, and through a link to a
+    // missing file, it is created by name just before the write).
+    // InputError if the line cannot be written whole.
     void append_and_close(const std::string& line);
 
 private:
+    [[noreturn]] void fail_open() const;
+    [[noreturn]] void fail_write() const;
+    [[noreturn]] void fail_kind(mode_t mode) const;
+    void write_line(int fd, const std::string& line) const;
+    bool create_holding(const std::string& line) const;
+
     std::string name_;
-    std::FILE* file_ = nullptr;
-    bool created_ = false;
 };

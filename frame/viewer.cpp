@@ -104,12 +104,17 @@ void on_reshape(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glViewport(0, 0, width, height);
-    gluPerspective(kFieldOfViewDegrees, view.aspect, view.near_plane, view.far_plane);
+    // All lengths in units of view.scale (1 for ordinary scenes).
+    gluPerspective(kFieldOfViewDegrees, view.aspect, view.near_plane / view.scale, view.far_plane / view.scale);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(static_cast<float>(-view.center_x), static_cast<float>(-view.center_y),
-                 static_cast<float>(-view.distance));
+    glTranslatef(static_cast<float>(-view.center_x / view.scale), static_cast<float>(-view.center_y / view.scale),
+                 static_cast<float>(-view.distance / view.scale));
+    if (view.scale != 1.0) {
+        const double shrink = 1.0 / view.scale;
+        glScaled(shrink, shrink, shrink);
+    }
 }
 
 void on_display() {

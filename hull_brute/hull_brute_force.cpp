@@ -4,8 +4,11 @@
 #include "contracts.h"
 #include "edge_scan.h"
 #include "polygon_checks.h"
+#include "progress_hook.h"
+#include "scan_work.h"
 #include "turn.h"
 
+#include <optional>
 #include <vector>
 
 std::int32_t orientation(Point p1, Point p2, Point p3) {
@@ -33,7 +36,10 @@ std::int32_t hull_of_sorted(const Point* points, Point* hull, std::int32_t n) {
     // follows, from each start point, the accepted edge with the least end
     // index, so that is all that is kept: next_vertex[i], or -1.
     std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n));
+    std::optional<StartPointsAsWork> progress_as_work;
+    if (progress_listener) progress_as_work.emplace(estimate_scan_work(points, n));
     const bool any_point_off_a_line = scan_edges(points, n, next_vertex.data());
+    progress_as_work.reset();
 
     // Degenerate sets: no point is ever strictly right of any pair exactly
     // when all points lie on one line (all equal included).

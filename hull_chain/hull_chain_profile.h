@@ -5,4 +5,6 @@
 #include "driver.h"
 #include "hull_monotone_chain.h"
 
-inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain};
+// Each call keeps on the stack the scratch array of points for the lower chain.
+inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain,
+                                        sizeof(Point) * static_cast<std::size_t>(kChainScratchCapacity)};

@@ -52,6 +52,23 @@ TEST(Camera, WholeBoxInViewForEveryWindowShape) {
     }
 }
 
+TEST(Camera, LargestFloatsFramedInModerateNumbers) {
+    const float big = 3.4e38f;
+    const Point boxes[][2] = {{{-big, -big, 9}, {big, big, 9}}, {{0, 0, 9}, {big, 1e30f, 9}}, {{1e30f, 1e30f, 9}, {1.5e30f, 1e30f, 9}}};
+    for (const auto& box : boxes) {
+        expect_box_fits(box[0], box[1], 1024, 700);
+        const CameraView v = frame_camera(box[0], box[1], 1024, 700);
+        // What OpenGL is given, divided by the scale, is well inside the float range.
+        EXPECT_EQ(v.scale, std::exp2(std::round(std::log2(v.scale))));
+        for (const double value : {v.center_x, v.center_y, v.distance, v.near_plane, v.far_plane}) {
+            EXPECT_LT(std::fabs(value / v.scale), kModerateMagnitude);
+        }
+    }
+    // Ordinary boxes are not scaled at all.
+    EXPECT_EQ(frame_camera(Point{0, 0, 9}, Point{299, 299, 9}, 1024, 700).scale, 1.0);
+    EXPECT_EQ(frame_camera(Point{-3e4f, -2e4f, 9}, Point{-1e4f, 0, 9}, 1024, 700).scale, 1.0);
+}
+
 TEST(Camera, CentreOfBounds) {
     const CameraView v = frame_camera(Point{-50, 0, 9}, Point{50, 10, 9}, 1024, 700);
     EXPECT_EQ(v.center_x, 0.0);

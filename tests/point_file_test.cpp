@@ -89,6 +89,33 @@ TEST(PointFile, RefusesMissingAndBadCoordinates) {
     }
 }
 
+TEST(PointFile, ValuesAcrossTheReadBufferAreWhole) {
+    // Over 64 KB of values, each of a length that does not divide the
+    // buffer, then a long run of blanks: every value is met whole wherever
+    // the reads cut the file.
+    std::string text = "9000 1\n";
+    for (int i = 0; i < 9000; ++i) text += std::to_string(i * 7 % 1000) + ".25 -" + std::to_string(i) + "\n";
+    text.insert(text.rfind('\n', text.size() - 2) + 1, std::string(100000, ' '));
+    const Parsed p = parse(text);
+    ASSERT_EQ(p.points.size(), 9000u);
+    for (int i = 0; i < 9000; ++i) {
+        ASSERT_EQ(p.points[i].x, static_cast<float>(i * 7 % 1000) + 0.25f) << i;
+        ASSERT_EQ(p.points[i].y, static_cast<float>(-i)) << i;
+    }
+    reset_scene();
+}
+
+TEST(PointFile, ValueLengthLimit) {
+    // The longest value accepted, placed to cross the first read.
+    const std::string longest = "0." + std::string(kMaxValueLength - 3, '0') + "5";
+    const std::string padding(65536 - 100, ' ');
+    EXPECT_EQ(parse("1 1" + padding + longest + " 2").points[0].x, 0.0f);
+    EXPECT_EQ(refusal("1 1" + padding + longest + "0 2"),
+              "Greska: generator.test: koordinata x tacke 1 od 1: '0.00000000000000000000000000000000000000...' ima vise od 4096 znakova.");
+    EXPECT_EQ(refusal(std::string(5000, '7') + " 1"),
+              "Greska: generator.test: broj tacaka n: '7777777777777777777777777777777777777777...' ima vise od 4096 znakova.");
+}
+
 TEST(PointFile, RefusesMissingFile) {
     ScratchDir dir;
     const std::string name = (dir / kPointFileName).string();

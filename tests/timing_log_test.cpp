@@ -28,7 +28,7 @@ TEST(TimingLog, AppendsAndNeverTruncates) {
     EXPECT_EQ(dir.read(kTimingLogName), "earlier line\nfirst\nsecond\n");
 }
 
-TEST(TimingLog, RunWithoutLineLeavesNoNewFileAndKeepsAnOldOne) {
+TEST(TimingLog, CheckAloneCreatesNothingAndKeepsAnOldFile) {
     ScratchDir dir;
     { TimingLog log((dir / kTimingLogName).string()); }
     EXPECT_FALSE(dir.exists(kTimingLogName));
@@ -36,6 +36,12 @@ TEST(TimingLog, RunWithoutLineLeavesNoNewFileAndKeepsAnOldOne) {
     dir.write(kTimingLogName, "");
     { TimingLog log((dir / kTimingLogName).string()); }
     EXPECT_TRUE(dir.exists(kTimingLogName));
+
+    // Created only with its line, which then is all it holds.
+    TimingLog((dir / "new.out").string()).append_and_close("line\n");
+    EXPECT_EQ(dir.read("new.out"), "line\n");
+    EXPECT_EQ(std::filesystem::status(dir / "new.out").permissions() & std::filesystem::perms::owner_write,
+              std::filesystem::perms::owner_write);
 }
 
 TEST(TimingLog, RefusesLogThatCannotBeOpenedOrWritten) {
@@ -48,8 +54,13 @@ TEST(TimingLog, RefusesLogThatCannotBeOpenedOrWritten) {
     } catch (const InputError& e) {
         EXPECT_EQ(std::string(e.what()), "Greska: ne mogu da otvorim datoteku " + name + " za dopisivanje.");
     }
-    TimingLog full("/dev/full");
-    EXPECT_THROW(full.append_and_close("line\n"), InputError);
+    // A device takes no log line, and is refused before the run, not after.
+    try {
+        TimingLog full("/dev/full");
+        FAIL() << "accepted a device as the log";
+    } catch (const InputError& e) {
+        EXPECT_EQ(std::string(e.what()), "Greska: /dev/full: to nije obicna datoteka nego uredjaj, u nju se ne dopisuje.");
+    }
 }
 
 }  // namespace

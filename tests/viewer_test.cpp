@@ -89,6 +89,21 @@ TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
               (std::array<float, 3>{-50, -25, static_cast<float>(-view.distance)}));
 }
 
+TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
+    add_point(Point{-3e38f, -3e38f, 9}, 2);
+    add_point(Point{3e38f, 3e38f, 9}, 2);
+    char* argv[] = {nullptr};
+    show_scene(0, argv);
+    on_reshape(1024, 700);
+    // The scene is shrunk; translation and clipping planes are given in the
+    // shrunk units.
+    EXPECT_GT(gl_recording.scale, 0.0);
+    EXPECT_LT(gl_recording.scale, 1e-30);
+    const double distance = -gl_recording.translation[2];
+    EXPECT_GT(distance, 1.0);
+    EXPECT_LT(distance, 16777216.0);
+}
+
 // What the programs show: the hull outline in red, its vertices marked, and
 // every input point in blue, drawn after (so over) the whole outline.
 TEST_F(ViewerTest, DrawsTheOutlineInRedAndThePointsInBlueOverIt) {

@@ -48,4 +48,21 @@ printf 'prazno\n' > "$work/strano.out"
 grep -q 'strano.out' "$work/err" || fail "greska ne imenuje datoteku: $(cat "$work/err")"
 [[ ! -e $work/strano.png ]] || fail "slika napravljena za log bez merenja"
 
+# Only zeros and n = 0 (no log axis for n then) still give a picture.
+printf 'n^3(n=0):   0 sekundi     0 milisekundi\nn^3(n=0):   0 sekundi     0 milisekundi\n' > "$work/nula.out"
+"$plot_log" "$work/nula.out" > "$work/out" 2> "$work/err" || fail "n = 0 i 0 ms: status $?: $(cat "$work/err")"
+[[ -s $work/nula.png ]] || fail "n = 0 i 0 ms: nema slike $work/nula.png"
+grep -qx 'n^3: 2 merenja, n od 0 do 0' "$work/out" || fail "n = 0: pogresno procitano: $(cat "$work/out")"
+
+# --help is the usage, read from no file; an unknown option is refused.
+(cd "$work" && "$plot_log" --help) > "$work/out" 2> "$work/err"
+status=$?
+[[ $status -eq 0 ]] || fail "--help: status $status, ocekivan 0"
+grep -q '^Upotreba: scripts/plot-log' "$work/out" || fail "--help ne ispisuje upotrebu: $(cat "$work/out")"
+[[ ! -s $work/err ]] || fail "--help pise gresku: $(cat "$work/err")"
+"$plot_log" --nepostojeca > /dev/null 2> "$work/err"
+status=$?
+[[ $status -eq 2 ]] || fail "nepoznata opcija: status $status, ocekivan 2"
+grep -q 'nepostojeca' "$work/err" || fail "greska ne imenuje opciju: $(cat "$work/err")"
+
 exit $((failures > 0))

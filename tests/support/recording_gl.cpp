@@ -27,13 +27,18 @@ void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { gl_recording.cle
 void glClear(GLbitfield) { ++gl_recording.clears; }
 void glMatrixMode(GLenum mode) { in_model_view = mode == GL_MODELVIEW; }
 void glLoadIdentity() {
-    if (in_model_view) gl_recording.translation = {0, 0, 0};
+    if (!in_model_view) return;
+    gl_recording.translation = {0, 0, 0};
+    gl_recording.scale = 1.0;
 }
 void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
     if (!in_model_view) return;
     gl_recording.translation[0] += x;
     gl_recording.translation[1] += y;
     gl_recording.translation[2] += z;
+}
+void glScaled(GLdouble x, GLdouble, GLdouble) {
+    if (in_model_view) gl_recording.scale *= x;
 }
 void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) { gl_recording.viewport = {x, y, w, h}; }
 void glPushMatrix() { ++gl_recording.matrix_depth; }

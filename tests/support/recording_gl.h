@@ -34,6 +34,7 @@ struct GlRecording {
     std::array<int, 4> viewport{-1, -1, -1, -1};
     std::array<double, 2> perspective{-1, -1};  // field of view, aspect
     std::array<float, 3> translation{0, 0, 0};  // of the model-view matrix
+    double scale = 1.0;                          // its uniform scaling (glScaled), after the translation
 
     // The picture: the current colour and point size, every shape drawn in
     // order, the frames cleared and shown, and how deep the matrix stack is.

@@ -5,11 +5,13 @@
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
-ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display) {
+ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display,
+                       const std::function<void()>& in_child) {
     const std::string out = (folder / "stdout.txt").string();
     const std::string err = (folder / "stderr.txt").string();
     pid_ = fork();
@@ -33,6 +35,7 @@ ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& 
         const char* asan = std::getenv("ASAN_OPTIONS");
         const std::string asan_options = (asan != nullptr && *asan != '\0' ? std::string(asan) + ":" : "") + "detect_leaks=0";
         setenv("ASAN_OPTIONS", asan_options.c_str(), 1);
+        if (in_child) in_child();
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -41,13 +44,15 @@ ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& 
 ProgramRun::~ProgramRun() {
     if (running()) {
         kill(pid_, SIGKILL);
-        waitpid(pid_, &status_, 0);
+        wait4(pid_, &status_, 0, nullptr);
     }
 }
 
 bool ProgramRun::running() {
     if (pid_ < 0) return false;
-    if (waitpid(pid_, &status_, WNOHANG) == 0) return true;
+    struct rusage usage {};
+    if (wait4(pid_, &status_, WNOHANG, &usage) == 0) return true;
+    peak_kb_ = usage.ru_maxrss;
     pid_ = -1;
     return false;
 }
@@ -65,6 +70,11 @@ void ProgramRun::terminate() {
     if (pid_ > 0) kill(pid_, SIGTERM);
 }
 
+void ProgramRun::send(int signal_number) {
+    if (pid_ > 0) kill(pid_, signal_number);
+}
+
 bool ProgramRun::exited_normally() const { return WIFEXITED(status_); }
 int ProgramRun::exit_status() const { return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1; }
 int ProgramRun::signal_number() const { return WIFSIGNALED(status_) ? WTERMSIG(status_) : 0; }
+long ProgramRun::peak_memory_kb() const { return peak_kb_; }

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 
@@ -12,8 +13,10 @@ class ProgramRun {
 public:
     // Starts program in folder with DISPLAY=display; throws std::runtime_error
     // if it cannot be started. Its output goes to folder/stdout.txt and
-    // folder/stderr.txt.
-    ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display);
+    // folder/stderr.txt. in_child, if given, runs in the new process just
+    // before the program is started (to set a limit, say).
+    ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display,
+               const std::function<void()>& in_child = {});
     // Kills the program if it is still running.
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
@@ -25,13 +28,17 @@ public:
     bool wait_for_exit(std::chrono::milliseconds timeout);
 
     void terminate();  // SIGTERM
+    void send(int signal_number);
 
     // How it ended, once running() is false: exit status or signal number.
     bool exited_normally() const;
     int exit_status() const;
     int signal_number() const;
+    // The program's peak resident memory in KB, once running() is false.
+    long peak_memory_kb() const;
 
 private:
     pid_t pid_ = -1;
     int status_ = 0;
+    long peak_kb_ = 0;
 };

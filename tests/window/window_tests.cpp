@@ -52,6 +52,7 @@ private:
 void write_point_file(const fs::path& folder, const ShownScene& scene) {
     std::ofstream out(folder / kPointFileName);
     out << scene.points.size() << " 1\n";
+    out.precision(9);  // every float written exactly
     for (const Point& p : scene.points) out << p.x << " " << p.y << "\n";
 }
 
@@ -89,6 +90,9 @@ const NamedScene kScenes[] = {
      {{{0, 0}, {1000, 0}, {1000, 10}, {0, 10}, {500, 5}, {250, 3}, {750, 8}}, {{0, 0}, {1000, 0}, {1000, 10}, {0, 10}}}},
     {"OnOneLine", {{{0, 0}, {100, 100}, {200, 200}, {300, 300}}, {{0, 0}, {300, 300}}}},
     {"SinglePoint", {{{150, 150}}, {{150, 150}}}},
+    {"NearTheLargestFloats",
+     {{{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}, {0, 0}, {1e38f, -1e38f}},
+      {{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}}}},
     {"NoPoints", {{}, {}}},
 };
 

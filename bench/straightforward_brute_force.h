@@ -1,10 +1,10 @@
-// The brute-force hull written the plain way, kept as the yardstick that
-// hull_brute_force is measured against: every ordered pair scanned against
-// every other point with a by-value double turn test.
+// The brute-force hull written the straightforward way, kept as the
+// yardstick that hull_brute_force is measured against: every ordered pair
+// scanned against every other point with a by-value double turn test.
 #pragma once
 
-#include "turn.h"
 #include "point.h"
+#include "turn.h"
 
 #include <cstdint>
 
@@ -12,4 +12,4 @@
 // closing copy of the first vertex, 2 ends for a collinear set, 1 vertex
 // when all points coincide, 0 for n = 0) wherever plain_right_turn is
 // exact. points sorted with compare_points; hull has room for n + 1.
-std::int32_t hull_brute_force_baseline(const Point* points, Point* hull, std::int32_t n);
+std::int32_t hull_brute_force_straightforward(const Point* points, Point* hull, std::int32_t n);

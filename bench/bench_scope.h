@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-struct BenchProfile {
+struct BenchScope {
     std::string_view name;
     std::vector<std::int32_t> hull_sizes;   // each variant runs those up to its capacity
     std::vector<std::int32_t> stage_sizes;  // parse, add_point, sort
@@ -20,4 +20,4 @@ struct BenchProfile {
 };
 
 // "quick" or "full"; false for any other name.
-bool find_profile(std::string_view name, BenchProfile& profile);
+bool find_scope(std::string_view name, BenchScope& scope);

@@ -1,7 +1,7 @@
-// The hull programs' benchmark step written the plain way, kept as the
-// yardstick that run_benchmark is measured against: fscanf for the point
+// The hull programs' benchmark step written the straightforward way, kept as
+// the yardstick that run_benchmark is measured against: fscanf for the point
 // file, a std::list with the default allocator for the drawn points, qsort,
-// the baseline hull R times against the clock, and the log line.
+// the straightforward hull R times against the clock, and the log line.
 #pragma once
 
 #include "point.h"
@@ -9,15 +9,15 @@
 #include <cstdint>
 #include <list>
 
-// What sets one plain program apart from the other.
-struct BaselineProgram {
+// What sets one straightforward program apart from the other.
+struct StraightforwardProgram {
     const char* label_format;  // as in the log: "n^3(n=%d)" or "n*logn(n=%d)"
     std::int32_t capacity;     // the largest n accepted
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
 };
 
-extern const BaselineProgram kBaselineBrute;  // hull_brute_force_baseline, 10000 points
-extern const BaselineProgram kBaselineChain;  // hull_monotone_chain_baseline, 20001 points
+extern const StraightforwardProgram kStraightforwardBrute;  // hull_brute_force_straightforward, 10000 points
+extern const StraightforwardProgram kStraightforwardChain;  // hull_monotone_chain_straightforward, 20001 points
 
 // Reads "n R" and n pairs "x y" from point_file_name with fscanf, appends
 // each point to drawn (one heap node each) and to points[0 .. n-1], sorts
@@ -26,15 +26,15 @@ extern const BaselineProgram kBaselineChain;  // hull_monotone_chain_baseline, 2
 // elements, hull twice as many. Returns the last hull's vertex count.
 // Throws std::runtime_error, naming the file, when the file cannot be read
 // or holds a bad value; nothing is appended to the log then.
-std::int32_t straightforward_run(const BaselineProgram& program, Point* points, Point* hull, std::list<Point>& drawn,
-                                 const char* point_file_name, const char* log_name);
+std::int32_t straightforward_run(const StraightforwardProgram& program, Point* points, Point* hull,
+                                 std::list<Point>& drawn, const char* point_file_name, const char* log_name);
 
 inline std::int32_t straightforward_chain_run(Point* points, Point* hull, std::list<Point>& drawn,
                                               const char* point_file_name, const char* log_name) {
-    return straightforward_run(kBaselineChain, points, hull, drawn, point_file_name, log_name);
+    return straightforward_run(kStraightforwardChain, points, hull, drawn, point_file_name, log_name);
 }
 
 inline std::int32_t straightforward_brute_run(Point* points, Point* hull, std::list<Point>& drawn,
                                               const char* point_file_name, const char* log_name) {
-    return straightforward_run(kBaselineBrute, points, hull, drawn, point_file_name, log_name);
+    return straightforward_run(kStraightforwardBrute, points, hull, drawn, point_file_name, log_name);
 }

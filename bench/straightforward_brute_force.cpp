@@ -1,8 +1,8 @@
-#include "baseline_brute_force.h"
+#include "straightforward_brute_force.h"
 
 #include <vector>
 
-std::int32_t hull_brute_force_baseline(const Point* points, Point* hull, std::int32_t n) {
+std::int32_t hull_brute_force_straightforward(const Point* points, Point* hull, std::int32_t n) {
     if (n <= 0) return 0;
 
     // An ordered pair (i, j) of distinct positions is a hull edge when no

@@ -1,8 +1,8 @@
-#include "baseline_driver.h"
+#include "straightforward_driver.h"
 
-#include "baseline_brute_force.h"
-#include "baseline_monotone_chain.h"
 #include "point_order.h"
+#include "straightforward_brute_force.h"
+#include "straightforward_monotone_chain.h"
 
 #include <chrono>
 #include <cstdio>
@@ -11,8 +11,9 @@
 #include <stdexcept>
 #include <string>
 
-const BaselineProgram kBaselineBrute{"n^3(n=%d)", 10000, hull_brute_force_baseline};
-const BaselineProgram kBaselineChain{"n*logn(n=%d)", kBaselineChainCapacity, hull_monotone_chain_baseline};
+const StraightforwardProgram kStraightforwardBrute{"n^3(n=%d)", 10000, hull_brute_force_straightforward};
+const StraightforwardProgram kStraightforwardChain{"n*logn(n=%d)", kStraightforwardChainCapacity,
+                                                   hull_monotone_chain_straightforward};
 
 namespace {
 
@@ -27,8 +28,8 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 }  // namespace
 
-std::int32_t straightforward_run(const BaselineProgram& program, Point* points, Point* hull, std::list<Point>& drawn,
-                                 const char* point_file_name, const char* log_name) {
+std::int32_t straightforward_run(const StraightforwardProgram& program, Point* points, Point* hull,
+                                 std::list<Point>& drawn, const char* point_file_name, const char* log_name) {
     const File input(std::fopen(point_file_name, "r"));
     if (!input) fail(point_file_name, "ne mogu da otvorim datoteku.");
 

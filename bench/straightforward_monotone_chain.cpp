@@ -1,12 +1,12 @@
-#include "baseline_monotone_chain.h"
+#include "straightforward_monotone_chain.h"
 
 #include <array>
 
-std::int32_t hull_monotone_chain_baseline(const Point* points, Point* hull, std::int32_t n) {
+std::int32_t hull_monotone_chain_straightforward(const Point* points, Point* hull, std::int32_t n) {
     if (n <= 0) return 0;
 
     // The lower chain's buffer, every element default-constructed on each call.
-    std::array<Point, kBaselineChainCapacity> scratch;
+    std::array<Point, kStraightforwardChainCapacity> scratch;
 
     // Upper chain, left to right, at the front of hull.
     hull[0] = points[0];

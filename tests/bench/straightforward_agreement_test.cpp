@@ -1,13 +1,13 @@
-// The fast hulls against their plain baselines: on integer point sets,
-// where the baselines' double arithmetic is exact, both must give the same
-// vertices in the same order.
-#include "baseline_brute_force.h"
-#include "baseline_driver.h"
-#include "baseline_monotone_chain.h"
+// The fast hulls against their straightforward versions: on integer point
+// sets, where the straightforward versions' double arithmetic is exact, both
+// must give the same vertices in the same order.
 #include "file_names.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
+#include "straightforward_brute_force.h"
+#include "straightforward_driver.h"
+#include "straightforward_monotone_chain.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -63,61 +63,63 @@ std::string describe(const std::vector<Point>& points) {
 
 // Runs both functions on the points; the counts and the written positions
 // (closing copy included, extra_slots of them past h) must agree.
-void expect_same_hull(HullFunction fast, HullFunction baseline, const std::vector<Point>& points,
+void expect_same_hull(HullFunction fast, HullFunction straightforward, const std::vector<Point>& points,
                       std::int32_t extra_slots) {
     const auto n = static_cast<std::int32_t>(points.size());
     std::vector<Point> fast_hull(2 * points.size() + 2);
-    std::vector<Point> baseline_hull(2 * points.size() + 2);
+    std::vector<Point> straightforward_hull(2 * points.size() + 2);
     const std::int32_t h = fast(points.data(), fast_hull.data(), n);
-    const std::int32_t h_baseline = baseline(points.data(), baseline_hull.data(), n);
-    ASSERT_EQ(h, h_baseline) << describe(points);
+    const std::int32_t h_straightforward = straightforward(points.data(), straightforward_hull.data(), n);
+    ASSERT_EQ(h, h_straightforward) << describe(points);
     const std::int32_t written = h > 0 ? h + extra_slots : 0;
     for (std::int32_t v = 0; v < written; ++v) {
-        ASSERT_TRUE(same_position(fast_hull[static_cast<std::size_t>(v)], baseline_hull[static_cast<std::size_t>(v)]))
+        const auto slot = static_cast<std::size_t>(v);
+        ASSERT_TRUE(same_position(fast_hull[slot], straightforward_hull[slot]))
             << "vrh " << v << " od " << h << "; " << describe(points);
     }
 }
 
 constexpr int kRanges[] = {1, 3, 10, 300, 5000, 100000};
 
-TEST(BaselineAgreement, BruteForceMatchesItsBaselineOnSmallRandomSets) {
+TEST(StraightforwardAgreement, BruteForceOnSmallRandomSets) {
     std::mt19937 rng(20240611);
     for (const int range : kRanges) {
         for (int n = 0; n <= 200; n += (n < 20 ? 1 : 9)) {
             const int sets = n < 20 ? 12 : 2;
             for (int s = 0; s < sets; ++s) {
-                expect_same_hull(hull_brute_force, hull_brute_force_baseline, random_sorted_points(rng, n, range), 1);
+                expect_same_hull(hull_brute_force, hull_brute_force_straightforward,
+                                 random_sorted_points(rng, n, range), 1);
                 if (HasFatalFailure()) return;
             }
         }
     }
 }
 
-TEST(BaselineAgreement, MonotoneChainMatchesItsBaselineOnSmallRandomSets) {
+TEST(StraightforwardAgreement, MonotoneChainOnSmallRandomSets) {
     std::mt19937 rng(977);
     for (const int range : kRanges) {
         for (int n = 0; n <= 200; ++n) {
             for (int s = 0; s < 3; ++s) {
-                expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline, random_sorted_points(rng, n, range),
-                                 0);
+                expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward,
+                                 random_sorted_points(rng, n, range), 0);
                 if (HasFatalFailure()) return;
             }
         }
     }
 }
 
-TEST(BaselineAgreement, MonotoneChainMatchesItsBaselineOnLargerSets) {
+TEST(StraightforwardAgreement, MonotoneChainOnLargerSets) {
     std::mt19937 rng(31337);
     std::uniform_int_distribution<int> size(201, 2000);
     for (int s = 0; s < 300; ++s) {
         const int range = kRanges[s % std::size(kRanges)];
-        expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline, random_sorted_points(rng, size(rng), range),
-                         0);
+        expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward,
+                         random_sorted_points(rng, size(rng), range), 0);
         if (HasFatalFailure()) return;
     }
     // The largest set the chain accepts.
-    expect_same_hull(hull_monotone_chain, hull_monotone_chain_baseline,
-                     random_sorted_points(rng, kBaselineChainCapacity, 300), 0);
+    expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward,
+                     random_sorted_points(rng, kStraightforwardChainCapacity, 300), 0);
 }
 
 // The straightforward driver reads the file as the workbench does, appends
@@ -132,8 +134,8 @@ protected:
     std::string read_log() const { return dir_.read(kTimingLogName); }
 
     ScratchDir dir_;
-    std::vector<Point> points_ = std::vector<Point>(kBaselineChainCapacity);
-    std::vector<Point> hull_ = std::vector<Point>(2 * kBaselineChainCapacity);
+    std::vector<Point> points_ = std::vector<Point>(kStraightforwardChainCapacity);
+    std::vector<Point> hull_ = std::vector<Point>(2 * kStraightforwardChainCapacity);
     std::list<Point> drawn_;
 };
 
@@ -151,7 +153,7 @@ TEST_F(StraightforwardDriver, ComputesTheHullAndAppendsOneLogLine) {
 
 TEST_F(StraightforwardDriver, RejectsBadFilesNamingThemAndLogsNothing) {
     const std::string cases[] = {"", "3\n", "3 0\n0 0\n1 1\n2 2\n",
-                                 std::to_string(kBaselineChainCapacity + 1) + " 1\n", "-1 1\n", "3 1\n0 0\n1 x\n"};
+                                 std::to_string(kStraightforwardChainCapacity + 1) + " 1\n", "-1 1\n", "3 1\n0 0\n1 x\n"};
     for (const std::string& text : cases) {
         const std::string file = write(text);
         try {

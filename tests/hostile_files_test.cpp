@@ -1,0 +1,334 @@
+// The real hull programs against hostile files and clumsy use: endless or
+// special point files, huge trailing text, odd bytes; a log that is shared,
+// a link, a FIFO, or that cannot grow; interrupted runs; no display; a small
+// stack limit. Every run happens in a scratch folder of its own, without a
+// display unless a case says otherwise.
+#include "program_run.h"
+#include "support/log_lines.h"
+#include "support/scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <random>
+#include <thread>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+const std::string kPrograms[] = {HULL_BRUTE_BIN, HULL_CHAIN_BIN};
+const std::string kTriangle = "3 1\n0 0\n10 0\n0 10\n";
+// Only bounds how long a case that hangs is waited for.
+constexpr auto kHangTimeout = 60s;
+
+struct Outcome {
+    bool ended;        // within kHangTimeout
+    int status;        // exit status, -1 if ended by a signal
+    int signal;        // the signal that ended it, 0 if none
+    std::string errors;
+    long peak_kb;      // the program's own peak resident memory
+};
+
+Outcome run(const std::string& program, const ScratchDir& dir, const std::function<void()>& in_child = {}) {
+    ProgramRun child(program, dir.path(), "", in_child);
+    const bool ended = child.wait_for_exit(kHangTimeout);
+    if (!ended) {
+        child.send(SIGKILL);
+        child.wait_for_exit(10s);
+    }
+    return {ended, child.exited_normally() ? child.exit_status() : -1, child.signal_number(), dir.read("stderr.txt"),
+            child.peak_memory_kb()};
+}
+
+std::string no_display_message() {
+    return "Greska: prozor ne moze da se otvori: promenljiva DISPLAY nije postavljena (nema ekrana).\n"
+           "Red sa merenjem je upisan u datoteku statistika.out.\n"
+           "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n";
+}
+
+// n random points of the generator's range, with R repetitions.
+std::string random_points(int n, int repetitions) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(0, 299);
+    std::string text = std::to_string(n) + " " + std::to_string(repetitions) + "\n";
+    for (int i = 0; i < n; ++i) text += std::to_string(coordinate(random)) + " " + std::to_string(coordinate(random)) + "\n";
+    return text;
+}
+
+// A file of head followed by lines of text up to about bytes in all,
+// written in pieces so that the test itself stays small in memory.
+void write_with_trailing_text(const fs::path& path, const std::string& head, std::size_t bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << head;
+    std::string piece;
+    while (piece.size() < (1 << 20)) piece += "123 456 komentar posle tacaka\n";
+    for (std::size_t written = head.size(); written < bytes; written += piece.size()) out << piece;
+}
+
+// --- The point file ---------------------------------------------------------
+
+TEST(HostilePointFile, EndlessStreamsAndEndlessValuesRefusedInBoundedMemory) {
+    for (const std::string& program : kPrograms) {
+        for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+            ScratchDir dir;
+            fs::create_symlink(device, dir / "generator.test");
+            const Outcome outcome = run(program, dir);
+            ASSERT_TRUE(outcome.ended) << program << " on " << device;
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.errors, "Greska: generator.test: to nije obicna datoteka nego uredjaj.\n");
+            EXPECT_LT(outcome.peak_kb, 256 * 1024) << program << " on " << device;
+            EXPECT_FALSE(dir.exists("statistika.out"));
+        }
+        // A regular file that is one endless value: 1 GB of zero bytes, sparse
+        // so that it takes no room in the scratch folder.
+        ScratchDir dir;
+        {
+            std::ofstream(dir / "generator.test", std::ios::binary) << "1 1\n";
+        }
+        fs::resize_file(dir / "generator.test", std::uintmax_t{1} << 30);
+        const Outcome outcome = run(program, dir);
+        ASSERT_TRUE(outcome.ended);
+        EXPECT_EQ(outcome.status, 1);
+        std::string zeros;
+        for (int i = 0; i < 40; ++i) zeros += "\\x00";  // the first 40 bytes are shown
+        EXPECT_EQ(outcome.errors,
+                  "Greska: generator.test: koordinata x tacke 1 od 1: '" + zeros + "...' ima vise od 4096 znakova.\n");
+        EXPECT_LT(outcome.peak_kb, 256 * 1024);
+        EXPECT_FALSE(dir.exists("statistika.out"));
+    }
+}
+
+TEST(HostilePointFile, TextAfterThePointsIsNeverRead) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir plain;
+        plain.write("generator.test", kTriangle);
+        const Outcome without_text = run(program, plain);
+
+        ScratchDir trailing;
+        write_with_trailing_text(trailing / "generator.test", kTriangle, std::size_t{256} << 20);
+        const Outcome with_text = run(program, trailing);
+
+        ASSERT_TRUE(with_text.ended);
+        EXPECT_EQ(with_text.status, 1);  // no display; the line is written all the same
+        EXPECT_EQ(with_text.errors, no_display_message());
+        EXPECT_EQ(log_labels(trailing.read("statistika.out")).size(), 1u);
+        // 256 MB of text after the points cost no memory beyond a buffer.
+        EXPECT_LT(with_text.peak_kb, without_text.peak_kb + 8 * 1024) << program;
+    }
+}
+
+TEST(HostilePointFile, SpecialFilesRefusedAtOnce) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir dir;
+        ASSERT_EQ(mkfifo((dir / "generator.test").c_str(), 0644), 0);  // no writer, ever
+        Outcome outcome = run(program, dir);
+        ASSERT_TRUE(outcome.ended) << program << " waited on a FIFO";
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, "Greska: generator.test: to nije obicna datoteka nego imenovana cev (FIFO).\n");
+        EXPECT_FALSE(dir.exists("statistika.out"));
+
+        fs::remove(dir / "generator.test");
+        fs::create_directory(dir / "generator.test");
+        outcome = run(program, dir);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, "Greska: generator.test: citanje datoteke nije uspelo.\n");
+    }
+}
+
+TEST(HostilePointFile, MessagesShowEveryOtherByteAsHex) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xef\xbb\xbf" "3 1\n0 0\n1 0\n0 1\n",
+         "Greska: generator.test: broj tacaka n: '\\xef\\xbb\\xbf3' nije ceo broj.\n"},
+        {"1 1\n\xc2\x9b" "5 0\n", "Greska: generator.test: koordinata x tacke 1 od 1: '\\xc2\\x9b5' nije broj.\n"},
+        {"1 1\n0 \xc5\xa1\x7f\n", "Greska: generator.test: koordinata y tacke 1 od 1: '\\xc5\\xa1\\x7f' nije broj.\n"},
+        {"1 1\n" + std::string(5000, '1') + " 0\n",
+         "Greska: generator.test: koordinata x tacke 1 od 1: '" + std::string(40, '1') +
+             "...' ima vise od 4096 znakova.\n"},
+    };
+    for (const std::string& program : kPrograms) {
+        for (const auto& [text, message] : cases) {
+            ScratchDir dir;
+            dir.write("generator.test", text);
+            const Outcome outcome = run(program, dir);
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.errors, message) << program;
+            for (const char c : outcome.errors) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << outcome.errors;
+        }
+    }
+}
+
+// --- The log ----------------------------------------------------------------
+
+TEST(HostileLog, AFailingRunNeverLosesTheLineOfARunBesideIt) {
+    // 10001 points: above hull_brute's capacity, within hull_chain's.
+    ScratchDir source;
+    source.write("generator.test", random_points(10001, 1));
+    const std::string points = source.read("generator.test");
+    int lost = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        ScratchDir dir;
+        dir.write("generator.test", points);
+        // Both in one folder with no log yet, started together. (They share
+        // stdout.txt and stderr.txt too, which only the programs write.)
+        ProgramRun failing(HULL_BRUTE_BIN, dir.path(), "");
+        ProgramRun good(HULL_CHAIN_BIN, dir.path(), "");
+        ASSERT_TRUE(failing.wait_for_exit(kHangTimeout));
+        ASSERT_TRUE(good.wait_for_exit(kHangTimeout));
+        EXPECT_EQ(failing.exit_status(), 1);
+        if (log_labels(dir.read("statistika.out")) != std::vector<std::string>{"n*logn(n=10001)"}) ++lost;
+    }
+    EXPECT_EQ(lost, 0) << "hull_chain's line was lost in " << lost << " of 100 runs";
+}
+
+TEST(HostileLog, InterruptedOrCrashedRunsLeaveTheLogAsItWas) {
+    ScratchDir source;
+    source.write("generator.test", random_points(1500, 1000));  // minutes of brute force
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL, SIGSEGV}) {
+        for (const bool old_log : {false, true}) {
+            ScratchDir dir;
+            fs::copy_file(source / "generator.test", dir / "generator.test");
+            if (old_log) dir.write("statistika.out", "n^3(n=5):   0 sekundi     1 milisekundi\n");
+            ProgramRun child(HULL_BRUTE_BIN, dir.path(), "");
+            std::this_thread::sleep_for(300ms);  // well into its work, though nothing depends on it
+            child.send(signal);
+            ASSERT_TRUE(child.wait_for_exit(kHangTimeout));
+            // (A sanitizer build turns SIGSEGV into a report and exit status 1.)
+            if (signal != SIGSEGV) {
+                EXPECT_EQ(child.signal_number(), signal);
+            }
+            if (old_log) {
+                EXPECT_EQ(dir.read("statistika.out"), "n^3(n=5):   0 sekundi     1 milisekundi\n");
+            } else {
+                EXPECT_FALSE(dir.exists("statistika.out")) << "signal " << signal;
+            }
+        }
+    }
+}
+
+TEST(HostileLog, ALogThatCannotGrowKeepsNoPartOfTheLine) {
+    // The file size limit stands in for a full disk: no byte may be added.
+    // It would bind stderr.txt too, so the message comes through a pipe.
+    for (const std::string& program : kPrograms) {
+        for (const std::string old_log : {"", "stari red\n"}) {
+            ScratchDir dir;
+            dir.write("generator.test", kTriangle);
+            if (!old_log.empty()) dir.write("statistika.out", old_log);
+            int message[2];
+            ASSERT_EQ(pipe(message), 0);
+            Outcome outcome = run(program, dir, [&] {
+                dup2(message[1], STDERR_FILENO);
+                const struct rlimit limit { old_log.size(), old_log.size() };
+                setrlimit(RLIMIT_FSIZE, &limit);
+            });
+            close(message[1]);
+            char text[512];
+            const ssize_t got = read(message[0], text, sizeof text);
+            close(message[0]);
+            EXPECT_EQ(outcome.status, 1) << program;
+            EXPECT_EQ(std::string(text, got > 0 ? static_cast<std::size_t>(got) : 0),
+                      "Greska: upis u datoteku statistika.out nije uspeo.\n");
+            if (old_log.empty()) {
+                EXPECT_FALSE(dir.exists("statistika.out"));
+            } else {
+                EXPECT_EQ(dir.read("statistika.out"), old_log);
+            }
+        }
+    }
+}
+
+TEST(HostileLog, TheUsersLinksAreFollowedNeverReplaced) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir dir;
+        fs::create_directory(dir / "elsewhere");
+        fs::create_symlink("elsewhere/log.out", dir / "statistika.out");  // dangling
+
+        dir.write("generator.test", "3 1\n0 0\n");  // a bad point file
+        Outcome outcome = run(program, dir);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, "Greska: generator.test: nedostaje koordinata x tacke 2 od 3 (kraj datoteke).\n");
+        EXPECT_TRUE(fs::is_symlink(dir / "statistika.out"));
+        EXPECT_EQ(fs::read_symlink(dir / "statistika.out"), "elsewhere/log.out");
+        EXPECT_FALSE(fs::exists(dir / "elsewhere" / "log.out"));
+
+        // A good one: the line goes where the link points, twice.
+        dir.write("generator.test", kTriangle);
+        run(program, dir);
+        run(program, dir);
+        EXPECT_TRUE(fs::is_symlink(dir / "statistika.out"));
+        EXPECT_EQ(log_labels(dir.read("elsewhere/log.out")).size(), 2u);
+    }
+}
+
+TEST(HostileLog, AFifoAsLogRefusedAtOnce) {
+    for (const std::string& program : kPrograms) {
+        for (const std::string& points : {kTriangle, std::string("3 1\n")}) {
+            ScratchDir dir;
+            dir.write("generator.test", points);
+            ASSERT_EQ(mkfifo((dir / "statistika.out").c_str(), 0644), 0);  // no reader, ever
+            const Outcome outcome = run(program, dir);
+            ASSERT_TRUE(outcome.ended) << program << " waited on a FIFO";
+            EXPECT_EQ(outcome.status, 1);
+            EXPECT_EQ(outcome.errors,
+                      "Greska: statistika.out: to nije obicna datoteka nego imenovana cev (FIFO), u nju se ne dopisuje.\n");
+            struct stat st {};
+            EXPECT_EQ(lstat((dir / "statistika.out").c_str(), &st), 0);
+            EXPECT_TRUE(S_ISFIFO(st.st_mode));
+        }
+    }
+}
+
+// --- The window -------------------------------------------------------------
+
+TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir dir;
+        dir.write("generator.test", kTriangle);
+        Outcome outcome = run(program, dir, [] { unsetenv("DISPLAY"); });
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, no_display_message());
+
+        // A display named but not there: a socket that takes no connection.
+        outcome = run(program, dir, [] { setenv("DISPLAY", ":29871", 1); });
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors,
+                  "Greska: prozor ne moze da se otvori: veza sa ekranom ':29871' nije uspela.\n"
+                  "Red sa merenjem je upisan u datoteku statistika.out.\n"
+                  "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n");
+        EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 2u);
+    }
+}
+
+void limit_stack_kb(rlim_t kb) {
+    const struct rlimit limit { kb * 1024, kb * 1024 };
+    setrlimit(RLIMIT_STACK, &limit);
+}
+
+TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
+    for (const std::string& program : kPrograms) {
+        ScratchDir dir;
+        dir.write("generator.test", kTriangle);
+        const Outcome outcome = run(program, dir, [] { limit_stack_kb(256); });
+        ASSERT_TRUE(outcome.ended);
+        EXPECT_EQ(outcome.signal, 0) << program << " crashed";
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors.rfind("Greska: ogranicenje steka (ulimit -s) je 256 KB, a programu treba najmanje ", 0), 0u)
+            << outcome.errors;
+        EXPECT_FALSE(dir.exists("statistika.out"));
+    }
+    // hull_brute needs far less than 1 MB.
+    ScratchDir dir;
+    dir.write("generator.test", kTriangle);
+    const Outcome outcome = run(HULL_BRUTE_BIN, dir, [] { limit_stack_kb(1024); });
+    EXPECT_EQ(outcome.errors, no_display_message());
+    EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 1u);
+}
+
+}  // namespace

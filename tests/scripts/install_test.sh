@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# cmake --install into a scratch prefix: the three programs in bin/, the
+# user scripts in share/convex_hull_workbench/scripts/, nothing else, and
+# the installed programs work from any folder through PATH.
+#   install_test.sh CMAKE BUILD_DIR
+set -uo pipefail
+cmake=$1
+build=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+prefix=$work/prefix
+"$cmake" --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || fail "install: $(cat "$work/install.txt")"
+
+listing=$(cd "$prefix" 2>/dev/null && find . -type f | sort | xargs)
+expected="./bin/generator ./bin/hull_brute ./bin/hull_chain ./share/convex_hull_workbench/scripts/plot-log ./share/convex_hull_workbench/scripts/snapshot"
+[[ $listing == "$expected" ]] || fail "installed: $listing"
+for file in bin/generator bin/hull_brute bin/hull_chain share/convex_hull_workbench/scripts/plot-log \
+            share/convex_hull_workbench/scripts/snapshot; do
+  [[ -x $prefix/$file ]] || fail "$file is not executable"
+done
+
+# The installed programs, by name, in a folder of their own.
+mkdir "$work/run" && cd "$work/run" || exit 1
+export PATH=$prefix/bin:$PATH
+printf '3\n2\n' | generator >/dev/null || fail "installed generator failed"
+[[ $(head -n 1 generator.test 2>/dev/null) == "3 2" && $(wc -l <generator.test) -eq 4 ]] ||
+  fail "installed generator wrote: $(cat generator.test 2>/dev/null)"
+printf '1 1\nx 0\n' >generator.test
+message=$(hull_chain 2>&1 </dev/null)
+[[ $? -eq 1 && $message == "Greska: generator.test: koordinata x tacke 1 od 1: 'x' nije broj." ]] ||
+  fail "installed hull_chain said: $message"
+
+(( failures == 0 )) && echo "install: all checks passed"
+exit $(( failures > 0 ))
