@@ -1,3 +1,4 @@
+#include "file_names.h"
 #include "driver.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
@@ -19,11 +20,11 @@ protected:
 
     // Runs the benchmark steps of a program on the given point file text.
     std::int32_t run(const HullProgram& program, std::int32_t capacity, const std::string& text) {
-        dir.write("generator.test", text);
+        dir.write(kPointFileName, text);
         points.assign(static_cast<std::size_t>(capacity), Point{});
         hull.assign(2 * static_cast<std::size_t>(capacity), Point{});
-        return run_benchmark(program, points.data(), hull.data(), capacity, (dir / "generator.test").c_str(),
-                             (dir / "statistika.out").c_str());
+        return run_benchmark(program, points.data(), hull.data(), capacity, (dir / kPointFileName).c_str(),
+                             (dir / kTimingLogName).c_str());
     }
 
     ScratchDir dir;
@@ -38,7 +39,7 @@ TEST_F(DriverTest, BothProgramsAppendTheirLinesInOrder) {
     EXPECT_EQ(hull[1].y, 10);  // clockwise: (0, 0), (0, 10), (10, 0)
     EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, triangle), 3);
     EXPECT_EQ(hull[1].x, 10);  // counter-clockwise: (0, 0), (10, 0), (0, 10)
-    EXPECT_EQ(log_labels(dir.read("statistika.out")), (std::vector<std::string>{"n^3(n=3)", "n*logn(n=3)", "n^3(n=3)"}));
+    EXPECT_EQ(log_labels(dir.read(kTimingLogName)), (std::vector<std::string>{"n^3(n=3)", "n*logn(n=3)", "n^3(n=3)"}));
 }
 
 TEST_F(DriverTest, SortsDecimalPointsAndKeepsArrayColour) {
@@ -59,20 +60,20 @@ TEST_F(DriverTest, EmptyAndSinglePointSets) {
     EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, "1 1\n5 6\n"), 1);
     EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, "1 1\n5 6\n"), 1);
     EXPECT_EQ(hull[0].x, 5);
-    const std::string log = dir.read("statistika.out");
+    const std::string log = dir.read(kTimingLogName);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
 }
 
 TEST_F(DriverTest, RefusedFilesLeaveTheLogAlone) {
-    dir.write("statistika.out", "old\n");
-    EXPECT_THROW(run(kHullBrute, kHullBrutePointCapacity, "10001 1\n"), InputError);
-    EXPECT_THROW(run(kHullChain, kHullChainPointCapacity, "20002 1\n"), InputError);
+    dir.write(kTimingLogName, "old\n");
+    EXPECT_THROW(run(kHullBrute, kHullBrutePointCapacity, std::to_string(kHullBrutePointCapacity + 1) + " 1\n"), InputError);
+    EXPECT_THROW(run(kHullChain, kHullChainPointCapacity, std::to_string(kHullChainPointCapacity + 1) + " 1\n"), InputError);
     EXPECT_THROW(run(kHullChain, kHullChainPointCapacity, "3 1\n0 0\n1 1\n"), InputError);
-    EXPECT_EQ(dir.read("statistika.out"), "old\n");
+    EXPECT_EQ(dir.read(kTimingLogName), "old\n");
 
-    std::filesystem::remove(dir / "statistika.out");
+    std::filesystem::remove(dir / kTimingLogName);
     EXPECT_THROW(run(kHullBrute, kHullBrutePointCapacity, "2 0\n0 0\n1 1\n"), InputError);
-    EXPECT_FALSE(dir.exists("statistika.out"));
+    EXPECT_FALSE(dir.exists(kTimingLogName));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "file_names.h"
+#include "capacities.h"
 #include "input_error.h"
 #include "point_file.h"
 #include "support/scene_reset.h"
@@ -14,11 +16,11 @@ struct Parsed {
     std::vector<Point> points;
 };
 
-Parsed parse(const std::string& text, std::int32_t capacity = 10000) {
+Parsed parse(const std::string& text, std::int32_t capacity = kHullBrutePointCapacity) {
     reset_scene();
     ScratchDir dir;
-    dir.write("generator.test", text);
-    PointFile file((dir / "generator.test").string());
+    dir.write(kPointFileName, text);
+    PointFile file((dir / kPointFileName).string());
     Parsed parsed{file.read_header(capacity), {}};
     parsed.points.resize(static_cast<std::size_t>(parsed.header.n));
     read_points(file, parsed.points.data(), parsed.header.n);
@@ -26,12 +28,12 @@ Parsed parse(const std::string& text, std::int32_t capacity = 10000) {
 }
 
 // The message of the refusal, with the file named as the programs name it.
-std::string refusal(const std::string& text, std::int32_t capacity = 10000) {
+std::string refusal(const std::string& text, std::int32_t capacity = kHullBrutePointCapacity) {
     try {
         parse(text, capacity);
     } catch (const InputError& e) {
         std::string message = e.what();
-        const std::size_t dir_end = message.find("/generator.test");
+        const std::size_t dir_end = message.find(std::string("/") + kPointFileName);
         if (dir_end != std::string::npos) message.erase(message.find('/'), dir_end + 1 - message.find('/'));
         return message;
     }
@@ -70,8 +72,8 @@ TEST(PointFile, RefusesBadHeader) {
     EXPECT_EQ(refusal("3 x"), "Greska: generator.test: broj ponavljanja R: 'x' nije ceo broj.");
     EXPECT_EQ(refusal("99999999999 1"), "Greska: generator.test: broj tacaka n: '99999999999' je van opsega celih brojeva.");
     EXPECT_EQ(refusal("-1 1"), "Greska: generator.test: broj tacaka n = -1 je van dozvoljenog opsega 0..10000.");
-    EXPECT_EQ(refusal("10001 1"), "Greska: generator.test: broj tacaka n = 10001 je van dozvoljenog opsega 0..10000.");
-    EXPECT_EQ(refusal("20002 1", 20001), "Greska: generator.test: broj tacaka n = 20002 je van dozvoljenog opsega 0..20001.");
+    EXPECT_EQ(refusal(std::to_string(kHullBrutePointCapacity + 1) + " 1"), "Greska: generator.test: broj tacaka n = 10001 je van dozvoljenog opsega 0..10000.");
+    EXPECT_EQ(refusal(std::to_string(kHullChainPointCapacity + 1) + " 1", kHullChainPointCapacity), "Greska: generator.test: broj tacaka n = 20002 je van dozvoljenog opsega 0..20001.");
     EXPECT_EQ(refusal("1 0 1 1"), "Greska: generator.test: broj ponavljanja R = 0 mora biti najmanje 1.");
 }
 
@@ -116,7 +118,7 @@ TEST(PointFile, ValueLengthLimit) {
 
 TEST(PointFile, RefusesMissingFile) {
     ScratchDir dir;
-    const std::string name = (dir / "generator.test").string();
+    const std::string name = (dir / kPointFileName).string();
     try {
         PointFile file(name);
         FAIL() << "opened a missing file";

@@ -1,5 +1,7 @@
 // The real hull programs, run as a user would: in a directory of their own,
 // on a point file, with or without a display.
+#include "file_names.h"
+#include "capacities.h"
 #include "program_run.h"
 #include "support/log_lines.h"
 #include "support/scratch_dir.h"
@@ -38,17 +40,17 @@ TEST(Programs, RefuseBadPointFilesWithoutWindowOrLogLine) {
         {"1 0\n0 0\n", "Greska: generator.test: broj ponavljanja R = 0 mora biti najmanje 1.\n"},
         {"-2 1\n", "Greska: generator.test: broj tacaka n = -2 je van dozvoljenog opsega 0..%d.\n"},
     };
-    const int capacities[] = {10000, 20001};
+    const int capacities[] = {kHullBrutePointCapacity, kHullChainPointCapacity};
     for (int p = 0; p < 2; ++p) {
         for (const auto& [text, message] : cases) {
             ScratchDir dir;
-            dir.write("generator.test", text);
+            dir.write(kPointFileName, text);
             const Outcome outcome = run_without_display(kPrograms[p], dir);
             char expected[200];
             std::snprintf(expected, sizeof expected, message, capacities[p]);
             EXPECT_EQ(outcome.status, 1) << kPrograms[p] << " on '" << text << "'";
             EXPECT_EQ(outcome.error_text, expected);
-            EXPECT_FALSE(dir.exists("statistika.out"));
+            EXPECT_FALSE(dir.exists(kTimingLogName));
         }
     }
 }
@@ -60,8 +62,8 @@ TEST(Programs, RefuseMissingPointFileAndUnwritableLog) {
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.error_text, "Greska: ne mogu da otvorim datoteku generator.test za citanje.\n");
 
-        dir.write("generator.test", "1 1\n0 0\n");
-        std::filesystem::create_directory(dir / "statistika.out");
+        dir.write(kPointFileName, "1 1\n0 0\n");
+        std::filesystem::create_directory(dir / kTimingLogName);
         outcome = run_without_display(program, dir);
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.error_text, "Greska: ne mogu da otvorim datoteku statistika.out za dopisivanje.\n");
@@ -84,10 +86,10 @@ void run_until_window(const std::string& program, const ScratchDir& dir, const V
 TEST(Programs, BruteThenChainLeaveOneLineEachInOrder) {
     VirtualDisplay display(1280, 1024);
     ScratchDir dir;
-    dir.write("generator.test", "5 3\n17 240\n0 0\n299 10\n150 150\n17 240\n");
+    dir.write(kPointFileName, "5 3\n17 240\n0 0\n299 10\n150 150\n17 240\n");
     run_until_window(HULL_BRUTE_BIN, dir, display);
     run_until_window(HULL_CHAIN_BIN, dir, display);
-    EXPECT_EQ(log_labels(dir.read("statistika.out")), (std::vector<std::string>{"n^3(n=5)", "n*logn(n=5)"}));
+    EXPECT_EQ(log_labels(dir.read(kTimingLogName)), (std::vector<std::string>{"n^3(n=5)", "n*logn(n=5)"}));
 }
 
 }  // namespace

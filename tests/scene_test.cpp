@@ -28,12 +28,19 @@ protected:
     }
 };
 
-TEST_F(SceneTest, EmptySceneKeepsStartBoundsAndListsStayEmpty) {
+// Points go to the point list only and outlines to the segment list only:
+// the viewer draws the points over the segments, so a point filed as a
+// segment (or the other way) would be drawn in the wrong place of the order.
+TEST_F(SceneTest, EmptySceneKeepsStartBoundsAndEachAdditionGoesToItsOwnList) {
     expect_bounds(1024, 700, 0, 0);
+    EXPECT_TRUE(scene_points.empty());
+    EXPECT_TRUE(scene_segments.empty());
     add_point(Point{1, 2, 9}, 2);
+    EXPECT_EQ(scene_points.size(), 1u);
+    EXPECT_TRUE(scene_segments.empty());
     add_outline(std::vector<Point>{{1, 2, 9}, {3, 4, 9}}.data(), 2);
-    EXPECT_TRUE(scene_lines.empty());
-    EXPECT_TRUE(scene_circles.empty());
+    EXPECT_EQ(scene_points.size(), 1u);
+    EXPECT_EQ(scene_segments.size(), 2u);
 }
 
 TEST_F(SceneTest, AddPointStoresGivenColourAndWidensOnlyPastTheBounds) {

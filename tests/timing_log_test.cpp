@@ -1,3 +1,4 @@
+#include "file_names.h"
 #include "input_error.h"
 #include "support/scratch_dir.h"
 #include "timing_log.h"
@@ -21,20 +22,20 @@ TEST(TimingLog, LineFormat) {
 
 TEST(TimingLog, AppendsAndNeverTruncates) {
     ScratchDir dir;
-    dir.write("statistika.out", "earlier line\n");
-    TimingLog((dir / "statistika.out").string()).append_and_close("first\n");
-    TimingLog((dir / "statistika.out").string()).append_and_close("second\n");
-    EXPECT_EQ(dir.read("statistika.out"), "earlier line\nfirst\nsecond\n");
+    dir.write(kTimingLogName, "earlier line\n");
+    TimingLog((dir / kTimingLogName).string()).append_and_close("first\n");
+    TimingLog((dir / kTimingLogName).string()).append_and_close("second\n");
+    EXPECT_EQ(dir.read(kTimingLogName), "earlier line\nfirst\nsecond\n");
 }
 
 TEST(TimingLog, CheckAloneCreatesNothingAndKeepsAnOldFile) {
     ScratchDir dir;
-    { TimingLog log((dir / "statistika.out").string()); }
-    EXPECT_FALSE(dir.exists("statistika.out"));
+    { TimingLog log((dir / kTimingLogName).string()); }
+    EXPECT_FALSE(dir.exists(kTimingLogName));
 
-    dir.write("statistika.out", "");
-    { TimingLog log((dir / "statistika.out").string()); }
-    EXPECT_TRUE(dir.exists("statistika.out"));
+    dir.write(kTimingLogName, "");
+    { TimingLog log((dir / kTimingLogName).string()); }
+    EXPECT_TRUE(dir.exists(kTimingLogName));
 
     // Created only with its line, which then is all it holds.
     TimingLog((dir / "new.out").string()).append_and_close("line\n");
@@ -45,8 +46,8 @@ TEST(TimingLog, CheckAloneCreatesNothingAndKeepsAnOldFile) {
 
 TEST(TimingLog, RefusesLogThatCannotBeOpenedOrWritten) {
     ScratchDir dir;
-    std::filesystem::create_directory(dir / "statistika.out");
-    const std::string name = (dir / "statistika.out").string();
+    std::filesystem::create_directory(dir / kTimingLogName);
+    const std::string name = (dir / kTimingLogName).string();
     try {
         TimingLog log(name);
         FAIL() << "opened a directory for appending";

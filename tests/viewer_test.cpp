@@ -1,14 +1,23 @@
+#include "camera.h"
 #include "palette.h"
 #include "scene.h"
 #include "support/recording_gl.h"
 #include "support/scene_reset.h"
 #include "viewer.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
+#include <set>
+#include <vector>
 
 namespace {
+
+const Rgb3 kRed{1, 0, 0};
+const Rgb3 kBlue{0, 0, 1};
+
+using Vertex = std::pair<float, float>;
 
 class ViewerTest : public ::testing::Test {
 protected:
@@ -17,14 +26,35 @@ protected:
         gl_recording.clear();
     }
     void TearDown() override { reset_scene(); }
+
+    // The shapes of one kind in one colour, in drawing order.
+    static std::vector<DrawnShape> shapes(const std::string& kind, const Rgb3& colour) {
+        std::vector<DrawnShape> found;
+        for (const DrawnShape& s : gl_recording.shapes) {
+            if (s.kind == kind && s.colour == colour) found.push_back(s);
+        }
+        return found;
+    }
+    // Index of the first and one past the last shape in the colour.
+    static std::pair<std::size_t, std::size_t> span(const Rgb3& colour) {
+        std::size_t first = gl_recording.shapes.size(), last = 0;
+        for (std::size_t i = 0; i < gl_recording.shapes.size(); ++i) {
+            if (gl_recording.shapes[i].colour != colour) continue;
+            first = std::min(first, i);
+            last = i + 1;
+        }
+        return {first, last};
+    }
 };
 
 TEST_F(ViewerTest, SetColorUsesPaletteAndIgnoresUnknownCodes) {
     set_color(4);
+    EXPECT_EQ(gl_recording.colour, (Rgb3{1, 0.5f, 0}));
     set_color(10);
     set_color(-1);
+    EXPECT_EQ(gl_recording.colour, (Rgb3{1, 0.5f, 0}));
     set_color(7);
-    EXPECT_EQ(recorded(), "glColor3f 1 0.5 0; glColor3f 0.5 0 0.5");
+    EXPECT_EQ(gl_recording.colour, (Rgb3{0.5f, 0, 0.5f}));
 }
 
 TEST_F(ViewerTest, OpensTheWindowAndPassesTheCommandLine) {
@@ -33,11 +63,16 @@ TEST_F(ViewerTest, OpensTheWindowAndPassesTheCommandLine) {
     char* argv[] = {program, option, nullptr};
     show_scene(2, argv);
     EXPECT_EQ(gl_recording.glut_argc_seen, 2);
-    EXPECT_EQ(recorded("glut"),
-              "glutInit; glutSetOption; glutInitDisplayMode 18; glutInitWindowSize 1024 700; "
-              "glutInitWindowPosition 100 50; glutCreateWindow 'Geometrija - prikaz zadatka'; "
-              "glutMainLoop; glutSwapBuffers");
-    EXPECT_EQ(recorded("glClearColor"), "glClearColor 0.9 0.9 0.8 0");
+    EXPECT_EQ(gl_recording.window_title, "Geometrija - prikaz zadatka");
+    EXPECT_EQ(gl_recording.window_size, (std::array<int, 2>{1024, 700}));
+    EXPECT_EQ(gl_recording.window_position, (std::array<int, 2>{100, 50}));
+    EXPECT_EQ(gl_recording.display_mode, static_cast<unsigned>(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH));
+    EXPECT_EQ(gl_recording.clear_colour, (std::array<float, 4>{0.9f, 0.9f, 0.8f, 0}));
+    EXPECT_TRUE(gl_recording.main_loop_returns_on_close);
+    EXPECT_TRUE(gl_recording.main_loop_entered);
+    // The event loop's first display shows one cleared, double-buffered frame.
+    EXPECT_EQ(gl_recording.clears, 1);
+    EXPECT_EQ(gl_recording.frames_shown, 1);
 }
 
 TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
@@ -45,13 +80,13 @@ TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
     add_point(Point{100, 50, 9}, 2);
     char* argv[] = {nullptr};
     show_scene(0, argv);
-    gl_recording.clear();
     on_reshape(500, 0);
-    EXPECT_EQ(recorded("glViewport"), "glViewport 0 0 500 1");
-    EXPECT_EQ(recorded("gluPerspective"), "gluPerspective 45 500");
-    // The camera looks at the centre of the bounds.
-    const std::string translate = recorded("glTranslatef");
-    EXPECT_EQ(translate.rfind("glTranslatef -50 -25 -", 0), 0u) << translate;
+    EXPECT_EQ(gl_recording.viewport, (std::array<int, 4>{0, 0, 500, 1}));
+    EXPECT_EQ(gl_recording.perspective, (std::array<double, 2>{45, 500}));
+    // The camera looks at the centre of the bounds from the framing distance.
+    const CameraView view = frame_camera(Point{0, 0, 9}, Point{100, 50, 9}, 500, 1);
+    EXPECT_EQ(gl_recording.translation,
+              (std::array<float, 3>{-50, -25, static_cast<float>(-view.distance)}));
 }
 
 TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
@@ -59,44 +94,59 @@ TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
     add_point(Point{3e38f, 3e38f, 9}, 2);
     char* argv[] = {nullptr};
     show_scene(0, argv);
-    gl_recording.clear();
     on_reshape(1024, 700);
-    // A power of two shrinks the scene; translation and clipping planes are
-    // given in the shrunk units.
-    const std::string scaled = recorded("glScaled");
-    ASSERT_EQ(scaled.rfind("glScaled ", 0), 0u);
-    const double shrink = std::stod(scaled.substr(9));
-    EXPECT_GT(shrink, 0.0);
-    EXPECT_LT(shrink, 1e-30);
-    const std::string translate = recorded("glTranslatef");
-    const double distance = -std::stod(translate.substr(translate.rfind(' ')));
-    EXPECT_GT(distance, 1.0) << translate;
-    EXPECT_LT(distance, 16777216.0) << translate;
+    // The scene is shrunk; translation and clipping planes are given in the
+    // shrunk units.
+    EXPECT_GT(gl_recording.scale, 0.0);
+    EXPECT_LT(gl_recording.scale, 1e-30);
+    const double distance = -gl_recording.translation[2];
+    EXPECT_GT(distance, 1.0);
+    EXPECT_LT(distance, 16777216.0);
 }
 
-TEST_F(ViewerTest, DrawsSegmentsThenPointsOnTop) {
-    add_point(Point{1, 2, 9}, 2);
-    add_segment(Segment{Point{1, 2, 9}, Point{3, 4, 9}, 9}, 0);
+// What the programs show: the hull outline in red, its vertices marked, and
+// every input point in blue, drawn after (so over) the whole outline.
+TEST_F(ViewerTest, DrawsTheOutlineInRedAndThePointsInBlueOverIt) {
+    const std::vector<Point> points{{0, 0, 9}, {10, 0, 9}, {4, 3, 9}, {0, 10, 9}};
+    for (const Point& p : points) add_point(p, 2);
+    const std::vector<Point> hull{points[0], points[1], points[3]};
+    add_outline(hull.data(), 3);
     on_display();
-    EXPECT_EQ(recorded(),
-              "glClear 16640; glPushMatrix; "
-              "glPointSize 4; glColor3f 1 0 0; glBegin lines; glVertex2f 1 2; glVertex2f 3 4; glEnd; "
-              "glBegin points; glVertex2f 1 2; glVertex2f 3 4; glEnd; "
-              "glColor3f 0 0 1; glPointSize 4; glBegin points; glVertex2f 1 2; glEnd; "
-              "glPopMatrix; glFlush; glutSwapBuffers");
+
+    const std::vector<DrawnShape> edges = shapes("lines", kRed);
+    ASSERT_EQ(edges.size(), 3u);
+    const Vertex expected_edges[][2] = {{{0, 0}, {10, 0}}, {{10, 0}, {0, 10}}, {{0, 10}, {0, 0}}};
+    std::set<Vertex> marked;
+    for (std::size_t i = 0; i < edges.size(); ++i) {
+        EXPECT_EQ(edges[i].vertices, (std::vector<Vertex>{expected_edges[i][0], expected_edges[i][1]})) << "edge " << i;
+    }
+    for (const DrawnShape& ends : shapes("points", kRed)) {
+        EXPECT_EQ(ends.point_size, 4.0f);
+        marked.insert(ends.vertices.begin(), ends.vertices.end());
+    }
+    EXPECT_EQ(marked, (std::set<Vertex>{{0, 0}, {10, 0}, {0, 10}}));
+
+    std::vector<Vertex> blue;
+    for (const DrawnShape& dots : shapes("points", kBlue)) {
+        EXPECT_EQ(dots.point_size, 4.0f);
+        blue.insert(blue.end(), dots.vertices.begin(), dots.vertices.end());
+    }
+    EXPECT_EQ(blue, (std::vector<Vertex>{{0, 0}, {10, 0}, {4, 3}, {0, 10}}));
+    EXPECT_LE(span(kRed).second, span(kBlue).first) << "a point drawn before the outline is finished";
+
+    // Nothing else is drawn; the frame is cleared first and shown at the end.
+    EXPECT_EQ(shapes("lines", kRed).size() + shapes("points", kRed).size() + shapes("points", kBlue).size(),
+              gl_recording.shapes.size());
+    EXPECT_EQ(gl_recording.clears, 1);
+    EXPECT_EQ(gl_recording.frames_shown, 1);
+    EXPECT_EQ(gl_recording.matrix_depth, 0);
 }
 
-TEST_F(ViewerTest, DrawsCirclesAndLinesFirst) {
-    scene_circles.push_back(Circle{Point{0, 0, 9}, 2.0f, 1});
-    scene_lines.push_back(Line{Point{1, 1, 9}, Point{0.5f, 0, 9}, 3});
+TEST_F(ViewerTest, EmptySceneShowsAClearedFrameOnly) {
     on_display();
-    const std::string calls = recorded();
-    EXPECT_NE(calls.find("glColor3f 0 1 0; glBegin loop; glVertex2f 2 0;"), std::string::npos);
-    EXPECT_NE(calls.find("glColor3f 1 1 0; glBegin lines; glVertex2f 51 1; glVertex2f -49 1; glEnd"), std::string::npos);
-    EXPECT_LT(calls.find("loop"), calls.find("glColor3f 1 1 0"));
-    int loop_vertices = 0;
-    for (const std::string& call : gl_recording.calls) loop_vertices += call.rfind("glVertex2f", 0) == 0;
-    EXPECT_EQ(loop_vertices, 100 + 2);
+    EXPECT_TRUE(gl_recording.shapes.empty());
+    EXPECT_EQ(gl_recording.clears, 1);
+    EXPECT_EQ(gl_recording.frames_shown, 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Both hulls against the exact reference on point sets where a double
 // evaluation of the turn test goes wrong, directly and through the driver.
+#include "file_names.h"
 #include "driver.h"
 #include "exact_reference.h"
 #include "hull_brute_force.h"
@@ -8,6 +9,7 @@
 #include "hull_check.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
+#include "turn.h"
 #include "support/scene_reset.h"
 #include "support/scratch_dir.h"
 
@@ -70,20 +72,40 @@ TEST(ExactHull, KeepsCornerThatDoubleCallsCollinear) {
     EXPECT_EQ(reference_extreme_points(quad).size(), 3u);
 }
 
+bool holds(const std::string& hull, const Point& p) {
+    const std::string item = positions(&p, 1);
+    return (" " + hull + " ").find(" " + item + " ") != std::string::npos;
+}
+
 TEST(ExactHull, OneUlpOffALine) {
-    // A point one ulp above or below the segment from (0.1, 0.3) to (1000.7, 300.9).
-    const Point a = pt(0.1f, 0.3f), b = pt(1000.7f, 300.9f);
+    // A point a few ulps above or below the segment from (0.1, 0.3) to
+    // (1000.7, 300.9), with a fourth point far below: m is a corner of the
+    // hull exactly when it lies strictly left of a -> b (above the line).
+    const Point a = pt(0.1f, 0.3f), b = pt(1000.7f, 300.9f), low = pt(500, -1000);
     const Point mid = pt(static_cast<float>((a.x + static_cast<double>(b.x)) / 2),
                          static_cast<float>((a.y + static_cast<double>(b.y)) / 2));
-    for (int ulps = -2; ulps <= 2; ++ulps) {
+    int above = 0, below = 0;
+    for (int ulps = -3; ulps <= 3; ++ulps) {
         const Point m = pt(mid.x, step(mid.y, ulps));
-        const std::vector<Point> set{a, b, m, pt(500, -1000)};
-        const std::vector<Point> expected = reference_extreme_points(set);
-        EXPECT_EQ(check_hulls(set), "") << "offset " << ulps;
-        // Above the line m is a corner, on or below it m is not.
-        const bool corner = reference_turn(a, b, m) > 0;
-        EXPECT_EQ(expected.size(), corner ? 4u : 3u) << "offset " << ulps;
+        const int side = reference_turn(a, b, m);
+        above += side > 0;
+        below += side < 0;
+        // The turn tests of the kernel and of both hulls decide as the exact reference.
+        EXPECT_EQ(turn_sign(a, b, m), side) << "offset " << ulps;
+        EXPECT_EQ(orientation(a, b, m), side > 0 ? 0 : side < 0 ? 1 : -1) << "offset " << ulps;
+        EXPECT_EQ(is_right_turn(a, b, m), side < 0 ? 1 : 0) << "offset " << ulps;
+        const std::vector<Point> set{a, b, m, low};
+        const std::string by_brute = brute(set), by_chain = chain(set);
+        EXPECT_EQ(holds(by_brute, m), side > 0) << "offset " << ulps << ": " << by_brute;
+        EXPECT_EQ(holds(by_chain, m), side > 0) << "offset " << ulps << ": " << by_chain;
+        for (const Point& corner : {a, b, low}) {
+            EXPECT_TRUE(holds(by_brute, corner)) << by_brute;
+            EXPECT_TRUE(holds(by_chain, corner)) << by_chain;
+        }
     }
+    // Moving m up by single ulps crosses the line: both sides are tried.
+    EXPECT_GT(above, 0);
+    EXPECT_GT(below, 0);
 }
 
 // Families of sets built to defeat double evaluation, each checked with
@@ -235,9 +257,9 @@ TEST(ExactHull, BothHullsMatchReferenceOnDecimalAndFloatSets) {
 // The whole reading and hull path of both programs, on a point file.
 TEST(ExactHull, ThroughTheDriverFromAPointFile) {
     ScratchDir dir;
-    dir.write("generator.test", "5 2\n1e-20 0\n1 1\n2 2\n0 0\n1 1\n");
-    const std::string file = (dir / "generator.test").string();
-    const std::string log = (dir / "statistika.out").string();
+    dir.write(kPointFileName, "5 2\n1e-20 0\n1 1\n2 2\n0 0\n1 1\n");
+    const std::string file = (dir / kPointFileName).string();
+    const std::string log = (dir / kTimingLogName).string();
 
     struct Case {
         HullProgram program;
@@ -254,7 +276,7 @@ TEST(ExactHull, ThroughTheDriverFromAPointFile) {
         EXPECT_EQ(positions(hull.data(), static_cast<std::size_t>(h)), c.hull) << c.program.label_format;
     }
     reset_scene();
-    const std::string lines = dir.read("statistika.out");
+    const std::string lines = dir.read(kTimingLogName);
     EXPECT_EQ(lines.substr(0, 9), "n^3(n=5):");
     EXPECT_NE(lines.find("\nn*logn(n=5):"), std::string::npos) << lines;
 }

@@ -20,13 +20,6 @@ namespace {
 
 Point pt(float x, float y) { return Point{x, y, 9}; }
 
-// The cross product the way a naive hull evaluates it.
-int plain_double_sign(const Point& a, const Point& b, const Point& c) {
-    const double cross = (static_cast<double>(b.x) - a.x) * (static_cast<double>(c.y) - a.y) -
-                         (static_cast<double>(b.y) - a.y) * (static_cast<double>(c.x) - a.x);
-    return (cross > 0) - (cross < 0);
-}
-
 float step(float v, int ulps) {
     for (; ulps > 0; --ulps) v = std::nextafter(v, INFINITY);
     for (; ulps < 0; ++ulps) v = std::nextafter(v, -INFINITY);
@@ -108,7 +101,7 @@ TEST(TurnSign, DefeatsPlainDoubleOnTinyOffset) {
     // rounds to 1 and the naive value is 0, so a naive hull calls the three
     // points collinear and loses a corner.
     const Point a = pt(1e-20f, 0.0f), b = pt(1.0f, 1.0f), c = pt(2.0f, 2.0f);
-    EXPECT_EQ(plain_double_sign(a, b, c), 0);
+    EXPECT_EQ(plain_turn_sign(a, b, c), 0);
     EXPECT_EQ(reference_turn(a, b, c), -1);
     EXPECT_EQ(turn_sign(a, b, c), -1);
     EXPECT_EQ(orientation(a, b, c), 1);  // clockwise
@@ -148,7 +141,7 @@ TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
         ASSERT_EQ(turn_sign(b, c, a), expected);
         ASSERT_EQ(turn_sign(b, a, c), -expected);
         zeros += expected == 0;
-        naive_wrong += plain_double_sign(a, b, c) != expected;
+        naive_wrong += plain_turn_sign(a, b, c) != expected;
     }
     // The triples are hard: many exactly collinear, many misjudged by double.
     EXPECT_GT(zeros, 200);
@@ -255,7 +248,7 @@ TEST(TurnSign, SameAsPlainDoubleOnIntegerCoordinates) {
     // Every triple of a 5 x 5 grid.
     for (int i = 0; i < 15625; ++i) {
         const Point a = pt(i % 5, i / 5 % 5), b = pt(i / 25 % 5, i / 125 % 5), c = pt(i / 625 % 5, i / 3125 % 5);
-        ASSERT_EQ(turn_sign(a, b, c), plain_double_sign(a, b, c));
+        ASSERT_EQ(turn_sign(a, b, c), plain_turn_sign(a, b, c));
     }
     std::mt19937 rng(300);
     const int limit = 1 << 24;
@@ -269,7 +262,7 @@ TEST(TurnSign, SameAsPlainDoubleOnIntegerCoordinates) {
             // 3 * 2^24, where the double formula is still exact.
             Point c = pt(range(rng), range(rng));
             if (i % 2) c = pt(2 * b.x - a.x, 2 * b.y - a.y);
-            const int plain = plain_double_sign(a, b, c);
+            const int plain = plain_turn_sign(a, b, c);
             ASSERT_EQ(turn_sign(a, b, c), plain);
             if (i % 10 == 0) {
                 ASSERT_EQ(reference_turn(a, b, c), plain);

@@ -3,22 +3,13 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
-#include <sstream>
-
 GlRecording gl_recording;
 
 namespace {
 
 void (*display_callback)() = nullptr;
 void (*reshape_callback)(int, int) = nullptr;
-
-template <class... Args>
-void record(const char* name, Args... args) {
-    std::ostringstream call;
-    call << name;
-    ((call << ' ' << args), ...);
-    gl_recording.calls.push_back(call.str());
-}
+bool in_model_view = true;
 
 const char* primitive(GLenum mode) {
     switch (mode) {
@@ -31,53 +22,63 @@ const char* primitive(GLenum mode) {
 
 }  // namespace
 
-std::string recorded(const std::string& prefix) {
-    std::string text;
-    for (const std::string& call : gl_recording.calls) {
-        if (call.rfind(prefix, 0) != 0) continue;
-        text += (text.empty() ? "" : "; ") + call;
-    }
-    return text;
-}
-
 extern "C" {
-void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { record("glClearColor", r, g, b, a); }
-void glClear(GLbitfield mask) { record("glClear", mask); }
-void glMatrixMode(GLenum mode) { record("glMatrixMode", mode == GL_PROJECTION ? "projection" : "modelview"); }
-void glLoadIdentity() { record("glLoadIdentity"); }
-void glTranslatef(GLfloat x, GLfloat y, GLfloat z) { record("glTranslatef", x, y, z); }
-void glScaled(GLdouble x, GLdouble y, GLdouble z) { record("glScaled", x, y, z); }
-void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) { record("glViewport", x, y, w, h); }
-void glPushMatrix() { record("glPushMatrix"); }
-void glPopMatrix() { record("glPopMatrix"); }
-void glColor3f(GLfloat r, GLfloat g, GLfloat b) { record("glColor3f", r, g, b); }
-void glPointSize(GLfloat size) { record("glPointSize", size); }
-void glBegin(GLenum mode) { record("glBegin", primitive(mode)); }
-void glEnd() { record("glEnd"); }
-void glVertex2f(GLfloat x, GLfloat y) { record("glVertex2f", x, y); }
-void glFlush() { record("glFlush"); }
-void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble, GLdouble) { record("gluPerspective", fovy, aspect); }
+void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { gl_recording.clear_colour = {r, g, b, a}; }
+void glClear(GLbitfield) { ++gl_recording.clears; }
+void glMatrixMode(GLenum mode) { in_model_view = mode == GL_MODELVIEW; }
+void glLoadIdentity() {
+    if (!in_model_view) return;
+    gl_recording.translation = {0, 0, 0};
+    gl_recording.scale = 1.0;
+}
+void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
+    if (!in_model_view) return;
+    gl_recording.translation[0] += x;
+    gl_recording.translation[1] += y;
+    gl_recording.translation[2] += z;
+}
+void glScaled(GLdouble x, GLdouble, GLdouble) {
+    if (in_model_view) gl_recording.scale *= x;
+}
+void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) { gl_recording.viewport = {x, y, w, h}; }
+void glPushMatrix() { ++gl_recording.matrix_depth; }
+void glPopMatrix() { --gl_recording.matrix_depth; }
+void glColor3f(GLfloat r, GLfloat g, GLfloat b) { gl_recording.colour = {r, g, b}; }
+void glPointSize(GLfloat size) { gl_recording.point_size = size; }
+void glBegin(GLenum mode) {
+    gl_recording.shapes.push_back(DrawnShape{primitive(mode), gl_recording.colour, gl_recording.point_size, {}});
+}
+void glEnd() {}
+void glVertex2f(GLfloat x, GLfloat y) {
+    if (gl_recording.shapes.empty()) gl_recording.shapes.push_back(DrawnShape{"outside glBegin", {}, 0, {}});
+    gl_recording.shapes.back().vertices.emplace_back(x, y);
+}
+void glFlush() {}
+void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble, GLdouble) { gl_recording.perspective = {fovy, aspect}; }
 
 void glutInit(int* argc, char**) {
     gl_recording.glut_argc_seen = *argc;
     *argc = 0;  // GLUT may take options out of its copy of the count
-    record("glutInit");
 }
-void glutSetOption(GLenum, int) { record("glutSetOption"); }
-void glutInitDisplayMode(unsigned int mode) { record("glutInitDisplayMode", mode); }
-void glutInitWindowSize(int w, int h) { record("glutInitWindowSize", w, h); }
-void glutInitWindowPosition(int x, int y) { record("glutInitWindowPosition", x, y); }
+void glutSetOption(GLenum what, int value) {
+    if (what == GLUT_ACTION_ON_WINDOW_CLOSE) {
+        gl_recording.main_loop_returns_on_close = value == GLUT_ACTION_GLUTMAINLOOP_RETURNS;
+    }
+}
+void glutInitDisplayMode(unsigned int mode) { gl_recording.display_mode = mode; }
+void glutInitWindowSize(int w, int h) { gl_recording.window_size = {w, h}; }
+void glutInitWindowPosition(int x, int y) { gl_recording.window_position = {x, y}; }
 int glutCreateWindow(const char* title) {
-    record("glutCreateWindow", std::string("'") + title + "'");
+    gl_recording.window_title = title;
     return 1;
 }
 void glutDisplayFunc(void (*callback)()) { display_callback = callback; }
 void glutReshapeFunc(void (*callback)(int, int)) { reshape_callback = callback; }
 // Like GLUT: a reshape before the first picture; then the window is closed.
 void glutMainLoop() {
-    record("glutMainLoop");
+    gl_recording.main_loop_entered = true;
     if (reshape_callback) reshape_callback(1024, 700);
     if (display_callback) display_callback();
 }
-void glutSwapBuffers() { record("glutSwapBuffers"); }
+void glutSwapBuffers() { ++gl_recording.frames_shown; }
 }

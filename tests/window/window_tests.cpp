@@ -4,6 +4,7 @@
 // end when the window is closed or the program is terminated.
 //
 //   window_tests [gtest options] PROGRAM LABEL    (LABEL: "n^3" or "n*logn")
+#include "file_names.h"
 #include "program_run.h"
 #include "support/scratch_dir.h"
 #include "virtual_display.h"
@@ -49,7 +50,7 @@ private:
 };
 
 void write_point_file(const fs::path& folder, const ShownScene& scene) {
-    std::ofstream out(folder / "generator.test");
+    std::ofstream out(folder / kPointFileName);
     out << scene.points.size() << " 1\n";
     out.precision(9);  // every float written exactly
     for (const Point& p : scene.points) out << p.x << " " << p.y << "\n";
@@ -104,7 +105,7 @@ public:
     }
 
     ProgramRun& run() { return *run_; }
-    std::string log() const { return folder_.read("statistika.out"); }
+    std::string log() const { return folder_.read(kTimingLogName); }
     std::string errors() const { return folder_.read("stderr.txt"); }
 
     // Waits for the window while the program computes; kNoWindow if it never shows.

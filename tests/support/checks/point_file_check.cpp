@@ -1,5 +1,6 @@
 #include "point_file_check.h"
 
+#include "file_names.h"
 #include "input_error.h"
 #include "point_file.h"
 
@@ -7,7 +8,7 @@
 #include <string_view>
 
 std::string check_point_file_bytes(const std::uint8_t* data, std::size_t size) {
-    static constexpr std::string_view kName = "generator.test";
+    static constexpr std::string_view kName = kPointFileName;
     PointFile file(std::string(kName), std::string(reinterpret_cast<const char*>(data), size));
     try {
         const PointFileHeader header = file.read_header(kCheckedPointCapacity);

@@ -4,12 +4,14 @@
 // and full-precision float sets, whose triples are far enough from
 // collinear (or exactly so, through repeated points) for the plain double
 // sign to be right.
+#include "file_names.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
 #include "straightforward_brute_force.h"
 #include "straightforward_driver.h"
 #include "straightforward_monotone_chain.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -176,29 +178,14 @@ TEST(StraightforwardAgreement, BothHullsOnDecimalAndFloatSets) {
 // its log line and fills its list of drawn points.
 class StraightforwardDriver : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string templ = (std::filesystem::temp_directory_path() / "hull-straightforward-XXXXXX").string();
-        ASSERT_NE(mkdtemp(templ.data()), nullptr);
-        dir_ = templ;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
     std::string write(const std::string& text) const {
-        const auto path = dir_ / "generator.test";
-        std::ofstream(path) << text;
-        return path.string();
+        dir_.write(kPointFileName, text);
+        return (dir_ / kPointFileName).string();
     }
-    std::string log() const { return (dir_ / "statistika.out").string(); }
-    std::string read_log() const {
-        std::ifstream in(log());
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string log() const { return (dir_ / kTimingLogName).string(); }
+    std::string read_log() const { return dir_.read(kTimingLogName); }
 
-    std::filesystem::path dir_;
+    ScratchDir dir_;
     std::vector<Point> points_ = std::vector<Point>(kStraightforwardChainCapacity);
     std::vector<Point> hull_ = std::vector<Point>(2 * kStraightforwardChainCapacity);
     std::list<Point> drawn_;
@@ -217,7 +204,8 @@ TEST_F(StraightforwardDriver, ComputesTheHullAndAppendsOneLogLine) {
 }
 
 TEST_F(StraightforwardDriver, RejectsBadFilesNamingThemAndLogsNothing) {
-    const std::string cases[] = {"", "3\n", "3 0\n0 0\n1 1\n2 2\n", "20002 1\n", "-1 1\n", "3 1\n0 0\n1 x\n"};
+    const std::string cases[] = {"", "3\n", "3 0\n0 0\n1 1\n2 2\n",
+                                 std::to_string(kStraightforwardChainCapacity + 1) + " 1\n", "-1 1\n", "3 1\n0 0\n1 x\n"};
     for (const std::string& text : cases) {
         const std::string file = write(text);
         try {

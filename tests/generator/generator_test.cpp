@@ -1,4 +1,7 @@
+#include "capacities.h"
+#include "file_names.h"
 #include "generator.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -108,16 +111,7 @@ TEST(ReadInt, RejectsBadTokensAndSkipsRestOfLine) {
 
 class Generator : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string t = (fs::temp_directory_path() / "gen-test-XXXXXX").string();
-        ASSERT_NE(mkdtemp(t.data()), nullptr);
-        dir = t;
-        target = dir / "generator.test";
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
+    void SetUp() override { target = dir / kPointFileName; }
 
     struct Result {
         int status;
@@ -141,7 +135,9 @@ protected:
     }
     void write_old_file() { std::ofstream(target) << "old\n"; }
 
-    fs::path dir, target;
+    ScratchDir scratch;
+    const fs::path& dir = scratch.path();
+    fs::path target;
 };
 
 TEST_F(Generator, WritesHeaderAndPoints) {
@@ -149,7 +145,7 @@ TEST_F(Generator, WritesHeaderAndPoints) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, kN + kKol);
     EXPECT_EQ(read_file(target), "0 7\n");
-    EXPECT_EQ(entries(dir), Names{"generator.test"});
+    EXPECT_EQ(entries(dir), Names{kPointFileName});
 
     r = run("3\n5\n");
     EXPECT_EQ(r.status, 0);
@@ -157,8 +153,8 @@ TEST_F(Generator, WritesHeaderAndPoints) {
     expect_points(read_file(target), 3, 5);
 
     // Both answers on one line, and the largest n the hull programs take.
-    EXPECT_EQ(run("20001 1\n").status, 0);
-    expect_points(read_file(target), 20001, 1);
+    EXPECT_EQ(run(std::to_string(kLargestPointCapacity) + " 1\n").status, 0);
+    expect_points(read_file(target), kLargestPointCapacity, 1);
 }
 
 TEST_F(Generator, SameSeedGivesSameFileWithXFromSecondDraw) {
@@ -177,8 +173,9 @@ TEST_F(Generator, SameSeedGivesSameFileWithXFromSecondDraw) {
 
 TEST_F(Generator, BadAnswersAreReportedAndAskedAgain) {
     const std::string again_n = kN + kBadN + kN + kKol;
-    for (const char* in : {"abc\n0\n1\n", "-1\n0\n1\n", "20002\n0\n1\n",
-                           "2147483648\n0\n1\n", "7x 8\n0\n1\n"}) {
+    for (const std::string& in : {std::string("abc\n0\n1\n"), std::string("-1\n0\n1\n"),
+                                  std::to_string(kLargestPointCapacity + 1) + "\n0\n1\n",
+                                  std::string("2147483648\n0\n1\n"), std::string("7x 8\n0\n1\n")}) {
         const Result r = run(in);
         EXPECT_EQ(r.status, 0) << in;
         EXPECT_EQ(r.out, again_n) << in;
@@ -209,7 +206,7 @@ TEST_F(Generator, EndOfInputBeforeKolKeepsEarlierFile) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + kKol + kBadKol + kKol + end_of_input());
     EXPECT_EQ(read_file(target), "old\n");
-    EXPECT_EQ(entries(dir), Names{"generator.test"});
+    EXPECT_EQ(entries(dir), Names{kPointFileName});
 }
 
 TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
@@ -217,9 +214,9 @@ TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
     Result r = run("3\n5\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + target.string() + "!\n");
-    EXPECT_EQ(entries(dir), Names{"generator.test"});
+    EXPECT_EQ(entries(dir), Names{kPointFileName});
 
-    const fs::path missing = dir / "nema" / "generator.test";
+    const fs::path missing = dir / "nema" / kPointFileName;
     r = run_at(missing, "3\n5\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + missing.string() + "!\n");
@@ -305,7 +302,7 @@ protected:
         Generator::SetUp();
         work = dir / "w";
         fs::create_directory(work);
-        target = work / "generator.test";
+        target = work / kPointFileName;
         // Writing to a child that has died must fail, not end the test.
         std::signal(SIGPIPE, SIG_IGN);
     }
@@ -335,7 +332,7 @@ TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdout) {
 }
 
 TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
-    // No file may grow at all: n = 0 fails only when fclose flushes, n = 20001
+    // No file may grow at all: n = 0 fails only when fclose flushes, the largest n
     // when the first buffer is written.
     const auto no_room = [] {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -344,7 +341,7 @@ TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
         limit.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &limit);
     };
-    for (const char* in : {"0\n1\n", "20001\n1\n"}) {
+    for (const std::string& in : {std::string("0\n1\n"), std::to_string(kLargestPointCapacity) + "\n1\n"}) {
         write_old_file();
         Child c = spawn(work, no_room);
         send(c, in);
@@ -352,7 +349,7 @@ TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
         EXPECT_EQ(exit_status(finish(c, &out)), 1) << in;
         EXPECT_EQ(out, kN + kKol + "Neuspleo upis u file generator.test!\n") << in;
         EXPECT_EQ(read_file(target), "old\n") << in;
-        EXPECT_EQ(entries(work), Names{"generator.test"}) << in;
+        EXPECT_EQ(entries(work), Names{kPointFileName}) << in;
     }
 }
 
@@ -360,7 +357,8 @@ TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
 // opened, followed or removed; the point file gets the usual permissions.
 TEST_F(GeneratorProgram, LeavesFilesUnderTemporaryLikeNamesAlone) {
     const fs::path victim = work / "victim";
-    const fs::path near = work / "generator.test.tmp";
+    const std::string near_name = std::string(kPointFileName) + ".tmp";
+    const fs::path near = work / near_name;
     for (const bool link : {true, false}) {
         for (const char* in : {"3\n5\n", "3\n"}) {
             fs::remove(target);
@@ -383,9 +381,9 @@ TEST_F(GeneratorProgram, LeavesFilesUnderTemporaryLikeNamesAlone) {
                 EXPECT_EQ(fs::status(target).permissions(),
                           fs::perms::owner_read | fs::perms::owner_write |
                               fs::perms::group_read);
-                EXPECT_EQ(entries(work), (Names{"generator.test", "generator.test.tmp", "victim"}));
+                EXPECT_EQ(entries(work), (Names{kPointFileName, near_name, "victim"}));
             } else {
-                EXPECT_EQ(entries(work), (Names{"generator.test.tmp", "victim"}));
+                EXPECT_EQ(entries(work), (Names{near_name, "victim"}));
             }
         }
     }
@@ -415,7 +413,7 @@ TEST_F(GeneratorProgram, ConcurrentRunsLeaveOneWholeFile) {
         } else {
             expect_points(text, nb, 2);
         }
-        EXPECT_EQ(entries(work), Names{"generator.test"}) << pair;
+        EXPECT_EQ(entries(work), Names{kPointFileName}) << pair;
         if (HasFailure()) break;
     }
 }
@@ -434,7 +432,7 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
         send(c, "3\n5\n");
         EXPECT_EQ(exit_status(finish(c)), 0) << i;
         expect_points(read_file(target), 3, 5);
-        EXPECT_EQ(entries(work), Names{"generator.test"}) << i;
+        EXPECT_EQ(entries(work), Names{kPointFileName}) << i;
     }
     // No input at all: nothing is made.
     fs::remove(target);
@@ -465,7 +463,7 @@ TEST_F(GeneratorProgram, SignalAtSecondPromptLeavesOnlyTheEarlierFile) {
         const int st = finish(c);
         EXPECT_TRUE(WIFSIGNALED(st) && WTERMSIG(st) == sig) << sig << " " << st;
         EXPECT_EQ(read_file(target), "old\n") << sig;
-        EXPECT_EQ(entries(work), Names{"generator.test"}) << sig;
+        EXPECT_EQ(entries(work), Names{kPointFileName}) << sig;
     }
 }
 
