@@ -184,7 +184,7 @@ struct ScalarLanes {
     static T sub(T a, T b) { return a - b; }
     static T mul(T a, T b) { return a * b; }
     // A "mask" here is 1 (negative) or 0.
-    static T bit_or(T a, T b) { return (a != T(0)) | (b != T(0)) ? T(1) : T(0); }
+    static T bit_or(T a, T b) { return ((a != T(0)) || (b != T(0))) ? T(1) : T(0); }
     static T negative(T a) { return a < T(0) ? T(1) : T(0); }
     static T below(T a, T b) { return a < b ? T(1) : T(0); }
     static T not_above(T a, T b) { return a <= b ? T(1) : T(0); }
