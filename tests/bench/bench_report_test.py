@@ -162,7 +162,7 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
     check(done.returncode == 0 and os.listdir(out) == ["targets.txt"], f"--targets: {done.stderr} {os.listdir(out)}")
     lines = read(os.path.join(out, "targets.txt")).splitlines()
     check(lines[2].split()[-7:] == ["4", "s", "0.500", "<=", "1/3", "NIJE", "ispunjen"], f"targets.txt: {lines}")
-    check(len(lines) == 7, f"targets.txt: redovi bez cilja se ne prikazuju kad nisu mereni: {lines}")
+    check(len(lines) == 10, f"targets.txt: redovi bez cilja se ne prikazuju kad nisu mereni: {lines}")
 
     # --- Bad input: named, status 1, nothing written.
     broken = os.path.join(scratch, "broken.json")
