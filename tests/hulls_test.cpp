@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -157,6 +158,42 @@ TEST_P(BothHulls, CornersAreTheExactReferenceOnRandomSets) {
         ASSERT_EQ(corners(outcome), expected) << "round " << round;
         if (!GetParam().keeps_side_points) {
             ASSERT_EQ(vertices(outcome), expected) << "round " << round;
+        }
+    }
+}
+
+// Sets of many points that nearly all lie on the hull's boundary, where no
+// point is strictly inside the polygon of the extreme points: the lattice
+// points on the sides of a rectangle (long vertical columns), a diamond and
+// a triangle, and the corners of a rounded circle, in integers and in
+// decimals, with copies and shuffled. Their corners are the exact
+// reference's.
+TEST_P(BothHulls, CornersAreTheExactReferenceOnBoundarySets) {
+    std::mt19937 rng(99);
+    std::vector<std::vector<Point>> sets;
+    std::vector<Point> rectangle, diamond, triangle, circle, decimal_circle;
+    for (int x = 0; x <= 120; ++x) {
+        rectangle.insert(rectangle.end(), {Point{float(x), 0, 9}, Point{float(x), 40, 9}});
+        triangle.insert(triangle.end(), {Point{float(x), 0, 9}, Point{float(x), float(120 - x), 9}});
+    }
+    for (int y = 1; y < 40; ++y) rectangle.insert(rectangle.end(), {Point{0, float(y), 9}, Point{120, float(y), 9}});
+    for (int y = 1; y < 120; ++y) triangle.push_back(Point{0, float(y), 9});
+    for (int x = -60; x <= 60; ++x) {
+        diamond.insert(diamond.end(), {Point{float(x), float(60 - std::abs(x)), 9}, Point{float(x), float(std::abs(x) - 60), 9}});
+    }
+    for (int i = 0; i < 400; ++i) {
+        const double angle = 2 * 3.14159265358979 * i / 400;
+        circle.push_back(Point{float(std::round(5000 * std::cos(angle))), float(std::round(5000 * std::sin(angle))), 9});
+        decimal_circle.push_back(
+            Point{float(std::round(150000 * std::cos(angle)) / 1000), float(std::round(150000 * std::sin(angle)) / 1000), 9});
+    }
+    for (std::vector<Point>* set : {&rectangle, &diamond, &triangle, &circle, &decimal_circle}) {
+        for (int copies = 0; copies < 20; ++copies) set->push_back((*set)[rng() % set->size()]);
+        std::shuffle(set->begin(), set->end(), rng);
+        const Outcome outcome = hull_of(*set);
+        EXPECT_EQ(corners(outcome), reference(*set));
+        if (!GetParam().keeps_side_points) {
+            EXPECT_EQ(vertices(outcome), reference(*set));
         }
     }
 }
