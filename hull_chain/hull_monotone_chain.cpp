@@ -160,8 +160,8 @@ struct Quadrilateral {
 // chain, which costs several times a cross product. An empty sample (few
 // points, or few column ends) leaves the quadrilateral in use.
 bool quadrilateral_pays(const Point* points, std::int32_t n, const SplitFilter& split, const Quadrilateral& quadrilateral) {
-    constexpr std::int32_t kSample = 64;
-    constexpr std::int32_t kSpacing = 16;
+    constexpr std::int32_t kSample = 32;
+    constexpr std::int32_t kSpacing = 32;
     constexpr std::int32_t kWorth = 16;
     const std::int32_t inner = n - 2;
     const std::int32_t sample = std::min(kSample, inner / kSpacing);
