@@ -75,10 +75,14 @@ YExtremes y_extremes(const Point* points, std::int32_t n) {
         low[0] = low[l] < low[0] ? low[l] : low[0];
         high[0] = high[0] < high[l] ? high[l] : high[0];
     }
-    YExtremes extremes{0, 0};
-    while (points[extremes.bottom].y != low[0]) ++extremes.bottom;
-    while (points[extremes.top].y != high[0]) ++extremes.top;
-    return extremes;
+    // Bounded by the last point, so that a coordinate no comparison orders
+    // (a NaN, which the programs' reader refuses) cannot run past the end.
+    const auto first_at = [&](float y) {
+        std::int32_t at = 0;
+        while (at < n - 1 && points[at].y != y) ++at;
+        return at;
+    };
+    return {first_at(low[0]), first_at(high[0])};
 }
 
 // Copies the candidates among points[from .. to-1] (1 <= from, to <= n-1)
