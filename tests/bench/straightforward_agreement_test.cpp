@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -151,6 +152,42 @@ TEST(StraightforwardAgreement, MonotoneChainOnLargerSets) {
     // The largest set the chain accepts.
     expect_same_hull(hull_monotone_chain, hull_monotone_chain_straightforward,
                      random_sorted_points(rng, kStraightforwardChainCapacity, 300), 0);
+}
+
+// Points that nearly all lie on the hull's boundary (the lattice points of a
+// diamond, with its vertical sides' columns in some), where the chain splits
+// the points by one line instead of the quadrilateral; copies of points in
+// other colours show that the same copy of each vertex is kept.
+TEST(StraightforwardAgreement, MonotoneChainOnBoundarySets) {
+    std::mt19937 rng(8086);
+    for (int round = 0; round < 300; ++round) {
+        const int radius = 20 + static_cast<int>(rng() % 200);
+        std::vector<Point> points;
+        for (int x = -radius; x <= radius; ++x) {
+            const auto y = static_cast<float>(radius - std::abs(x));
+            points.push_back(Point{static_cast<float>(x), y, static_cast<ColorCode>(rng() % 10)});
+            points.push_back(Point{static_cast<float>(x), -y, static_cast<ColorCode>(rng() % 10)});
+        }
+        if (round % 2 == 1) {
+            for (int y = -radius / 2; y <= radius / 2; ++y) points.push_back(Point{static_cast<float>(radius / 2), static_cast<float>(y), 3});
+        }
+        for (int c = 0; c < 30; ++c) {
+            Point copy = points[rng() % points.size()];
+            copy.color = static_cast<ColorCode>(rng() % 10);
+            points.push_back(copy);
+        }
+        std::shuffle(points.begin(), points.end(), rng);
+        std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
+        const auto n = static_cast<std::int32_t>(points.size());
+        std::vector<Point> fast(2 * points.size()), straightforward(2 * points.size());
+        const std::int32_t h = hull_monotone_chain(points.data(), fast.data(), n);
+        ASSERT_EQ(h, hull_monotone_chain_straightforward(points.data(), straightforward.data(), n)) << describe(points);
+        for (std::int32_t v = 0; v < h; ++v) {
+            const auto slot = static_cast<std::size_t>(v);
+            ASSERT_TRUE(same_position(fast[slot], straightforward[slot]) && fast[slot].color == straightforward[slot].color)
+                << "vrh " << v << " od " << h << "; " << describe(points);
+        }
+    }
 }
 
 TEST(StraightforwardAgreement, BothHullsOnDecimalAndFloatSets) {
