@@ -1,22 +1,14 @@
-// The benchmark driver shared by both hull programs: read the point file,
-// sort, compute the hull R times against the clock, append the timing line
-// to the log, then show the points and the last hull in the window.
+// The benchmark driver shared by both hull programs: the timed step
+// (timed_step.h), then the points and the last hull in the window.
 #pragma once
 
 #include "file_names.h"
 #include "point.h"
+#include "timed_step.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-
-// What sets one hull program apart from the other.
-struct HullProgram {
-    const char* label_format;  // e.g. "n^3(n=%d)"
-    std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
-    // Stack that one call of hull takes for arrays of its own (0 if none).
-    std::size_t hull_stack_bytes = 0;
-};
 
 // Stack that the window toolkit and the graphics library take while the
 // window is shown (about 75 KB with Mesa's software renderer), with room to
@@ -26,13 +18,6 @@ inline constexpr std::size_t kToolkitStack = 128 * 1024;
 // The frames of main, the driver and the C library, and the program's
 // arguments and environment at the top of the stack.
 inline constexpr std::size_t kStackMargin = 32 * 1024;
-
-// Steps up to the log line: opens the point file and the log, then times the
-// reading, the sort and all R hull runs, and appends the line. points holds
-// point_capacity elements, hull twice as many. Returns the last hull's
-// vertex count. Throws InputError (nothing appended) on a bad file or value.
-std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name);
 
 // The whole program with arrays supplied: benchmark, outline, window, pause.
 // Returns the exit status: 0, or 1 after a message on standard error.

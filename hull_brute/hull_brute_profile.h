@@ -2,7 +2,7 @@
 #pragma once
 
 #include "capacities.h"
-#include "driver.h"
+#include "timed_step.h"
 #include "hull_brute_force.h"
 
 inline constexpr HullProgram kHullBrute{"n^3(n=%d)", hull_brute_force};

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "capacities.h"
-#include "driver.h"
+#include "timed_step.h"
 #include "hull_monotone_chain.h"
 
 // Each call keeps on the stack the scratch array of points for the lower chain.

@@ -1,4 +1,5 @@
 // hull_chain: times the monotone-chain hull of "generator.test" and shows it.
+#include "driver.h"
 #include "hull_chain_profile.h"
 
 int main(int argc, char** argv) {

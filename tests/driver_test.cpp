@@ -1,5 +1,5 @@
 #include "file_names.h"
-#include "driver.h"
+#include "timed_step.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
 #include "input_error.h"

@@ -1,7 +1,7 @@
 // Both hulls against the exact reference on point sets where a double
 // evaluation of the turn test goes wrong, directly and through the driver.
 #include "file_names.h"
-#include "driver.h"
+#include "timed_step.h"
 #include "exact_reference.h"
 #include "hull_brute_force.h"
 #include "hull_brute_profile.h"

@@ -1,0 +1,24 @@
+// The timed step of both hull programs, without the window: read the point
+// file, sort, compute the hull R times against the clock, append the timing
+// line to the log.
+#pragma once
+
+#include "point.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// What sets one hull program apart from the other.
+struct HullProgram {
+    const char* label_format;  // e.g. "n^3(n=%d)"
+    std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
+    // Stack that one call of hull takes for arrays of its own (0 if none).
+    std::size_t hull_stack_bytes = 0;
+};
+
+// Opens the point file and the log, then times the reading, the sort and
+// all R hull runs, and appends the line. points holds point_capacity
+// elements, hull twice as many. Returns the last hull's vertex count.
+// Throws InputError (nothing appended) on a bad file or value.
+std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
+                           const char* point_file_name, const char* log_name);
