@@ -1,11 +1,13 @@
 #include "capacities.h"
 #include "file_names.h"
 #include "generator.h"
+#include "pending_file.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -222,6 +224,30 @@ TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + missing.string() + "!\n");
 }
 
+// Both kinds of pending file, the unnamed one and the named one of file
+// systems without unnamed files: abandoned, nothing of it stays; committed,
+// it takes the name whole, in place of an earlier file or on a free name.
+TEST_F(Generator, PendingFileReplacesWholeOrLeavesNothing) {
+    for (const bool named : {false, true}) {
+        for (const bool earlier : {true, false}) {
+            if (earlier) write_old_file();
+            const Names before = entries(dir);
+            {
+                gen::PendingFile abandoned(target.string(), named);
+                ASSERT_TRUE(abandoned.is_open());
+                std::fputs("new\n", abandoned.stream());
+            }
+            EXPECT_EQ(entries(dir), before) << named;
+            gen::PendingFile file(target.string(), named);
+            std::fputs("new\n", file.stream());
+            EXPECT_EQ(file.commit(), gen::CommitResult::ok) << named << earlier;
+            EXPECT_EQ(read_file(target), "new\n") << named << earlier;
+            EXPECT_EQ(entries(dir), Names{kPointFileName}) << named << earlier;
+            fs::remove(target);
+        }
+    }
+}
+
 // A run of the real program with pipes on its standard input and output.
 struct Child {
     pid_t pid = -1;
@@ -243,7 +269,9 @@ Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
         dup2(from[1], 1);
         // Whatever the test runner ignores or blocks, the program starts
         // with the defaults.
-        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE}) std::signal(sig, SIG_DFL);
+        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1, SIGXCPU, SIGXFSZ}) {
+            std::signal(sig, SIG_DFL);
+        }
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -324,24 +352,58 @@ TEST_F(GeneratorProgram, WritesGeneratorTestInCurrentDirectory) {
     expect_points(read_file(target), 3, 5);
 }
 
-TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdout) {
+// A point file that cannot take its name is reported right after n, before
+// kol is asked for, and what holds the name stays.
+TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdoutAfterN) {
+    const std::string cannot = kN + "Neuspleo kreiranje file-a generator.test";
     fs::create_directory(target);
     const Result r = exec("3\n5\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "Unesi n: Neuspleo kreiranje file-a generator.test!\n");
+    EXPECT_EQ(r.out, cannot + "!\n");
+    fs::remove(target);
+
+    // Another user's file, writable by all, in a sticky folder such as /tmp:
+    // rename may not replace it. Accounts are not needed, the kernel compares
+    // numbers: the file's owner and the run's user are two unused ids.
+    if (geteuid() != 0) GTEST_SKIP() << "another user's file and a run as a third user need root";
+    constexpr uid_t kOwner = 61234, kRunner = 61235;
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(work, fs::perms::all | fs::perms::sticky_bit);
+    write_old_file();
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    ASSERT_EQ(chown(target.c_str(), kOwner, kOwner), 0);
+    Child c = spawn(work, [] {
+        if (setgroups(0, nullptr) != 0 || setresgid(kRunner, kRunner, kRunner) != 0 ||
+            setresuid(kRunner, kRunner, kRunner) != 0) {
+            _exit(125);
+        }
+    });
+    send(c, "3\n5\n");
+    std::string out;
+    EXPECT_EQ(exit_status(finish(c, &out)), 1);
+    EXPECT_EQ(out, cannot + ": postojeci file pripada drugom korisniku i ne moze da se zameni!\n");
+    EXPECT_EQ(read_file(target), "old\n");
+    EXPECT_EQ(entries(work), Names{kPointFileName});
 }
 
 TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
-    // No file may grow at all: n = 0 fails only when fclose flushes, the largest n
-    // when the first buffer is written.
-    const auto no_room = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        limit.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &limit);
+    // Under a file size limit, with SIGXFSZ at its default (ending the
+    // process). With no room at all, n = 0 fails only when the buffer is
+    // written out at the end, the largest n when the first buffer is.
+    struct Case {
+        rlim_t limit;
+        std::string in;
     };
-    for (const std::string& in : {std::string("0\n1\n"), std::to_string(kLargestPointCapacity) + "\n1\n"}) {
+    for (const Case& k : {Case{0, "0\n1\n"}, Case{0, std::to_string(kLargestPointCapacity) + "\n1\n"},
+                          Case{8192, "20000\n1\n"}}) {
+        const std::string& in = k.in;
+        const auto no_room = [&k] {
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = k.limit;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        };
         write_old_file();
         Child c = spawn(work, no_room);
         send(c, in);
@@ -444,9 +506,10 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
 }
 
 // A run ended by a signal while it waits for kol (its file already created)
-// dies of that signal and leaves only the earlier point file.
+// dies of that signal and leaves only the earlier point file, whatever the
+// signal: caught, left at its default, or SIGKILL.
 TEST_F(GeneratorProgram, SignalAtSecondPromptLeavesOnlyTheEarlierFile) {
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGALRM, SIGXCPU, SIGKILL}) {
         write_old_file();
         Child c = spawn(work);
         if (sig == SIGPIPE) {
