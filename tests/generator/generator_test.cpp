@@ -255,8 +255,14 @@ struct Child {
     int out = -1;  // the program's standard output
 };
 
-// Starts the program in `work`; `setup` runs in the child just before it.
-Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
+// Starts the program in `work` with `args`; `setup` runs in the child just
+// before it.
+Child spawn(const fs::path& work, const std::function<void()>& setup = {},
+            std::vector<std::string> args = {}) {
+    args.insert(args.begin(), GENERATOR_BIN);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     int to[2], from[2];
     // Close-on-exec, so concurrent programs do not hold each other's pipes.
     if (pipe2(to, O_CLOEXEC) != 0 || pipe2(from, O_CLOEXEC) != 0) {
@@ -279,7 +285,7 @@ Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
         setrlimit(RLIMIT_CORE, &no_core);
         if (chdir(work.c_str()) != 0) _exit(126);
         if (setup) setup();
-        execl(GENERATOR_BIN, GENERATOR_BIN, static_cast<char*>(nullptr));
+        execv(GENERATOR_BIN, argv.data());
         _exit(127);
     }
     close(to[0]);
@@ -385,6 +391,28 @@ TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdoutAfterN) {
     EXPECT_EQ(out, cannot + ": postojeci file pripada drugom korisniku i ne moze da se zameni!\n");
     EXPECT_EQ(read_file(target), "old\n");
     EXPECT_EQ(entries(work), Names{kPointFileName});
+}
+
+// --help and -h show the usage and touch nothing, not even the input;
+// any other argument is refused.
+TEST_F(GeneratorProgram, HelpShowsUsageAndTouchesNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const std::string refused = "Greska: generator ne prima argument '500'.\nUpotreba: generator [--help]\n";
+    for (const Case& k : {Case{{"--help"}, 0}, Case{{"-h"}, 0}, Case{{"-h", "500"}, 2}, Case{{"500"}, 2}}) {
+        // Standard error joins standard output, so the refusal is read as well.
+        Child c = spawn(work, [] { dup2(1, 2); }, k.args);
+        std::string out;
+        EXPECT_EQ(exit_status(finish(c, &out)), k.status) << k.args.back();
+        if (k.status == 0) {
+            EXPECT_EQ(out.rfind("Upotreba: generator [--help]\n", 0), 0u) << out;
+        } else {
+            EXPECT_EQ(out, refused);
+        }
+        EXPECT_EQ(entries(work), Names{}) << k.args.back();
+    }
 }
 
 TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
