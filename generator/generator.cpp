@@ -20,6 +20,15 @@ constexpr const char* kPromptKol =
 const std::string kBadN =
     "Neispravan unos: ocekuje se ceo broj od 0 do " + std::to_string(kMaxPoints) + ".\n";
 constexpr const char* kBadKol = "Neispravan unos: ocekuje se ceo broj veci od 0.\n";
+// The same, naming the upper end as well: for the person at a terminal.
+const std::string kBadKolRange =
+    "Neispravan unos: ocekuje se ceo broj od 1 do " + std::to_string(INT_MAX) + ".\n";
+
+// Whether the dialogue is read by a person: only then does it say what it
+// wrote; piped, its output is just the prompts and the messages.
+bool on_terminal(std::FILE* out) {
+    return ::isatty(::fileno(out)) == 1;
+}
 
 // The dialogue only guides the person typing: a prompt that cannot be shown
 // (standard output on /dev/full, say) changes nothing about the point file,
@@ -52,6 +61,22 @@ int report_foreign(std::FILE* out, const std::string& path) {
                  "i ne moze da se zameni!\n",
                  path.c_str());
     return 1;
+}
+
+// "tacka", "tacke" or "tacaka", as the number before it asks.
+const char* points_word(int n) {
+    if (n % 10 == 1 && n % 100 != 11) return "tacka";
+    if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) return "tacke";
+    return "tacaka";
+}
+
+void report_written(std::FILE* out, const std::string& path, int n, int kol) {
+    std::fprintf(out, "Napisano: %s (%d %s, R = %d)\n", path.c_str(), n, points_word(n), kol);
+    if (n > kHullBrutePointCapacity) {
+        std::fprintf(out, "hull_brute prima najvise %d tacaka: ovaj file cita samo hull_chain.\n",
+                     static_cast<int>(kHullBrutePointCapacity));
+    }
+    std::fflush(out);
 }
 
 }  // namespace
@@ -130,6 +155,7 @@ int generisikoordinate(int n, std::FILE* in, std::FILE* out,
     std::FILE* const f = file.stream();
     if (std::fprintf(f, "%d ", n) < 0) return report_write_failed(out, path);
 
+    const bool terminal = on_terminal(out);
     int kol = 0;
     for (;;) {
         prompt(out, kPromptKol);
@@ -139,7 +165,7 @@ int generisikoordinate(int n, std::FILE* in, std::FILE* out,
             kol = a.value;
             break;
         }
-        std::fputs(kBadKol, out);
+        std::fputs(terminal ? kBadKolRange.c_str() : kBadKol, out);
     }
 
     bool ok = std::fprintf(f, "%d\n", kol) >= 0;
@@ -159,6 +185,7 @@ int generisikoordinate(int n, std::FILE* in, std::FILE* out,
     case CommitResult::name_failed:
         return report_cannot_create(out, path);
     }
+    if (terminal) report_written(out, path, n, kol);
     return 0;
 }
 

@@ -42,7 +42,9 @@ unsigned seed_from_clock();
 // Everything after n is known: creates the point file at `path`, asks for
 // kol on `out`/`in`, then writes the points. Returns the exit status
 // (0 on success, 1 on any failure, with a message already on `out`).
-// The points go to a PendingFile (pending_file.h), which replaces
+// When `out` is a terminal, a wrong kol is told the whole range and the end
+// says what was written; otherwise `out` gets the prompts and the messages
+// alone. The points go to a PendingFile (pending_file.h), which replaces
 // `path` only when it is complete.
 int generisikoordinate(int n, std::FILE* in, std::FILE* out,
                        const std::string& path, const SeedSource& seed);

@@ -29,6 +29,7 @@ std::string usage() {
            "Pitanja i poruke idu na standardni izlaz, odgovori se citaju sa standardnog\n"
            "ulaza; na pogresan odgovor pitanje se ponavlja. Ranija datoteka " + file + "\n"
            "ostaje kakva je bila dok nova nije cela napisana, i kad pisanje ne uspe.\n"
+           "Kad je standardni izlaz terminal, na kraju kaze sta je napisao.\n"
            "Izlazni status: 0 kad je datoteka napisana, 1 kad se ulaz zavrsi pre odgovora\n"
            "ili datoteka ne moze da se napise, 2 za svaki drugi argument.\n";
 }

@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -412,6 +413,49 @@ TEST_F(GeneratorProgram, HelpShowsUsageAndTouchesNothing) {
             EXPECT_EQ(out, refused);
         }
         EXPECT_EQ(entries(work), Names{}) << k.args.back();
+    }
+}
+
+// On a terminal a wrong kol is told the whole range and the run ends by
+// saying what it wrote; piped, the same dialogue is the prompts alone (the
+// tests above).
+TEST_F(GeneratorProgram, OnATerminalSaysWhatItWrote) {
+    const std::string range = "Neispravan unos: ocekuje se ceo broj od 1 do 2147483647.\n";
+    struct Case {
+        std::string in;
+        int n, kol;
+        std::string tail;
+    };
+    for (const Case& k :
+         {Case{"15000\n99999999999\n3\n", 15000, 3,
+               range + kKol + "Napisano: generator.test (15000 tacaka, R = 3)\n"
+                              "hull_brute prima najvise 10000 tacaka: ovaj file cita samo hull_chain.\n"},
+          Case{"2\n1\n", 2, 1, "Napisano: generator.test (2 tacke, R = 1)\n"}}) {
+        // A terminal that neither echoes the input nor turns \n into \r\n.
+        const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(master, 0);
+        ASSERT_TRUE(grantpt(master) == 0 && unlockpt(master) == 0);
+        const int tty = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(tty, 0);
+        termios mode{};
+        tcgetattr(tty, &mode);
+        mode.c_lflag &= ~ECHO;
+        mode.c_oflag &= ~OPOST;
+        tcsetattr(tty, TCSANOW, &mode);
+        Child c = spawn(work, [tty] {
+            dup2(tty, 0);
+            dup2(tty, 1);
+        });
+        close(tty);
+        EXPECT_EQ(write(master, k.in.data(), k.in.size()), static_cast<ssize_t>(k.in.size()));
+        // Read until the program has gone and the terminal reports EIO.
+        std::string out;
+        char buf[256];
+        for (ssize_t got; (got = read(master, buf, sizeof buf)) > 0;) out.append(buf, static_cast<size_t>(got));
+        close(master);
+        EXPECT_EQ(exit_status(finish(c)), 0);
+        EXPECT_EQ(out, kN + kKol + k.tail);
+        expect_points(read_file(target), k.n, k.kol);
     }
 }
 
