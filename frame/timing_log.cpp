@@ -2,6 +2,7 @@
 
 #include "file_kind.h"
 #include "input_error.h"
+#include "unnamed_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -142,18 +143,16 @@ bool TimingLog::create_holding(const std::string& line) const {
     // A link to a missing file: the log lives where the user points it.
     if (creation_path(name_) != name_) return create_by_name();
 
-    const int fd = ::open(folder_of(name_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = open_unnamed_file(folder_of(name_), 0666);
     if (fd < 0) {
-        if (errno == EISDIR || errno == EOPNOTSUPP || errno == EINVAL) return create_by_name();
+        if (lacks_unnamed_files(errno)) return create_by_name();
         fail_open();
     }
     if (!room_for(fd, 0, line) || !write_whole(fd, line)) {
         ::close(fd);
         fail_write();
     }
-    char self[64];
-    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-    const int linked = ::linkat(AT_FDCWD, self, AT_FDCWD, name_.c_str(), AT_SYMLINK_FOLLOW);
+    const int linked = link_unnamed_file(fd, name_);
     const int link_error = errno;
     ::close(fd);
     if (linked == 0) return true;

@@ -42,11 +42,10 @@ unsigned seed_from_clock();
 // Everything after n is known: creates the point file at `path`, asks for
 // kol on `out`/`in`, then writes the points. Returns the exit status
 // (0 on success, 1 on any failure, with a message already on `out`).
-//
-// The points go to a temporary file of the program's own beside `path`
-// (".<name>.XXXXXX", created exclusively, so no existing file or link is
-// ever opened), which replaces `path` only when it is complete. One call at
-// a time per process: the signal handlers below know a single temporary.
+// When `out` is a terminal, a wrong kol is told the whole range and the end
+// says what was written; otherwise `out` gets the prompts and the messages
+// alone. The points go to a PendingFile (pending_file.h), which replaces
+// `path` only when it is complete.
 int generisikoordinate(int n, std::FILE* in, std::FILE* out,
                        const std::string& path, const SeedSource& seed);
 
@@ -58,11 +57,5 @@ int run_generator(std::FILE* in, std::FILE* out, const std::string& path,
 // closed, so that no file opened later takes its number and receives the
 // dialogue. Call first thing in main; false if /dev/null cannot be opened.
 bool open_standard_descriptors();
-
-// Installs handlers for SIGHUP, SIGINT, SIGQUIT, SIGTERM and SIGPIPE that
-// remove the temporary point file, if one exists, and then end the process
-// by the same signal. A signal ignored at start (nohup, background jobs)
-// stays ignored.
-void remove_temporary_on_signal();
 
 }  // namespace gen

@@ -1,14 +1,17 @@
 #include "capacities.h"
 #include "file_names.h"
 #include "generator.h"
+#include "pending_file.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -222,6 +226,30 @@ TEST_F(Generator, UncreatableFileIsReportedBeforeKol) {
     EXPECT_EQ(r.out, kN + "Neuspleo kreiranje file-a " + missing.string() + "!\n");
 }
 
+// Both kinds of pending file, the unnamed one and the named one of file
+// systems without unnamed files: abandoned, nothing of it stays; committed,
+// it takes the name whole, in place of an earlier file or on a free name.
+TEST_F(Generator, PendingFileReplacesWholeOrLeavesNothing) {
+    for (const bool named : {false, true}) {
+        for (const bool earlier : {true, false}) {
+            if (earlier) write_old_file();
+            const Names before = entries(dir);
+            {
+                gen::PendingFile abandoned(target.string(), named);
+                ASSERT_TRUE(abandoned.is_open());
+                std::fputs("new\n", abandoned.stream());
+            }
+            EXPECT_EQ(entries(dir), before) << named;
+            gen::PendingFile file(target.string(), named);
+            std::fputs("new\n", file.stream());
+            EXPECT_EQ(file.commit(), gen::CommitResult::ok) << named << earlier;
+            EXPECT_EQ(read_file(target), "new\n") << named << earlier;
+            EXPECT_EQ(entries(dir), Names{kPointFileName}) << named << earlier;
+            fs::remove(target);
+        }
+    }
+}
+
 // A run of the real program with pipes on its standard input and output.
 struct Child {
     pid_t pid = -1;
@@ -229,8 +257,14 @@ struct Child {
     int out = -1;  // the program's standard output
 };
 
-// Starts the program in `work`; `setup` runs in the child just before it.
-Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
+// Starts the program in `work` with `args`; `setup` runs in the child just
+// before it.
+Child spawn(const fs::path& work, const std::function<void()>& setup = {},
+            std::vector<std::string> args = {}) {
+    args.insert(args.begin(), GENERATOR_BIN);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     int to[2], from[2];
     // Close-on-exec, so concurrent programs do not hold each other's pipes.
     if (pipe2(to, O_CLOEXEC) != 0 || pipe2(from, O_CLOEXEC) != 0) {
@@ -243,7 +277,9 @@ Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
         dup2(from[1], 1);
         // Whatever the test runner ignores or blocks, the program starts
         // with the defaults.
-        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE}) std::signal(sig, SIG_DFL);
+        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1, SIGXCPU, SIGXFSZ}) {
+            std::signal(sig, SIG_DFL);
+        }
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -251,7 +287,7 @@ Child spawn(const fs::path& work, const std::function<void()>& setup = {}) {
         setrlimit(RLIMIT_CORE, &no_core);
         if (chdir(work.c_str()) != 0) _exit(126);
         if (setup) setup();
-        execl(GENERATOR_BIN, GENERATOR_BIN, static_cast<char*>(nullptr));
+        execv(GENERATOR_BIN, argv.data());
         _exit(127);
     }
     close(to[0]);
@@ -324,18 +360,117 @@ TEST_F(GeneratorProgram, WritesGeneratorTestInCurrentDirectory) {
     expect_points(read_file(target), 3, 5);
 }
 
-TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdout) {
+// A point file that cannot take its name is reported right after n, before
+// kol is asked for, and what holds the name stays.
+TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdoutAfterN) {
+    const std::string cannot = kN + "Neuspleo kreiranje file-a generator.test";
     fs::create_directory(target);
     const Result r = exec("3\n5\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "Unesi n: Neuspleo kreiranje file-a generator.test!\n");
+    EXPECT_EQ(r.out, cannot + "!\n");
+    fs::remove(target);
+
+    // Another user's file, writable by all, in a sticky folder such as /tmp:
+    // rename may not replace it. Accounts are not needed, the kernel compares
+    // numbers: the file's owner and the run's user are two unused ids.
+    if (geteuid() != 0) GTEST_SKIP() << "another user's file and a run as a third user need root";
+    constexpr uid_t kOwner = 61234, kRunner = 61235;
+    fs::permissions(dir, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(work, fs::perms::all | fs::perms::sticky_bit);
+    write_old_file();
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    // Root of a user namespace may have no such ids to give.
+    if (chown(target.c_str(), kOwner, kOwner) != 0) GTEST_SKIP() << "chown: " << std::strerror(errno);
+    Child c = spawn(work, [] {
+        if (setgroups(0, nullptr) != 0 || setresgid(kRunner, kRunner, kRunner) != 0 ||
+            setresuid(kRunner, kRunner, kRunner) != 0) {
+            _exit(125);
+        }
+    });
+    // Not send(): a child that could not change its user is gone already.
+    const ssize_t sent = write(c.in, "3\n5\n", 4);
+    (void)sent;
+    std::string out;
+    const int status = exit_status(finish(c, &out));
+    // 125: the user could not be changed; 127: that user may not reach the program.
+    if (status == 125 || status == 127) GTEST_SKIP() << "cannot run the program as user id " << kRunner;
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out, cannot + ": postojeci file pripada drugom korisniku i ne moze da se zameni!\n");
+    EXPECT_EQ(read_file(target), "old\n");
+    EXPECT_EQ(entries(work), Names{kPointFileName});
+}
+
+// --help and -h show the usage and touch nothing, not even the input;
+// any other argument is refused.
+TEST_F(GeneratorProgram, HelpShowsUsageAndTouchesNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const std::string refused = "Greska: generator ne prima argument '500'.\nUpotreba: generator [--help]\n";
+    for (const Case& k : {Case{{"--help"}, 0}, Case{{"-h"}, 0}, Case{{"-h", "500"}, 2}, Case{{"500"}, 2}}) {
+        // Standard error joins standard output, so the refusal is read as well.
+        Child c = spawn(work, [] { dup2(1, 2); }, k.args);
+        std::string out;
+        EXPECT_EQ(exit_status(finish(c, &out)), k.status) << k.args.back();
+        if (k.status == 0) {
+            EXPECT_EQ(out.rfind("Upotreba: generator [--help]\n", 0), 0u) << out;
+        } else {
+            EXPECT_EQ(out, refused);
+        }
+        EXPECT_EQ(entries(work), Names{}) << k.args.back();
+    }
+}
+
+// On a terminal a wrong kol is told the whole range and the run ends by
+// saying what it wrote; piped, the same dialogue is the prompts alone (the
+// tests above).
+TEST_F(GeneratorProgram, OnATerminalSaysWhatItWrote) {
+    const std::string range = "Neispravan unos: ocekuje se ceo broj od 1 do 2147483647.\n";
+    struct Case {
+        std::string in;
+        int n, kol;
+        std::string tail;
+    };
+    for (const Case& k :
+         {Case{"15000\n99999999999\n3\n", 15000, 3,
+               range + kKol + "Napisano: generator.test (15000 tacaka, R = 3)\n"
+                              "hull_brute prima najvise 10000 tacaka: ovaj file cita samo hull_chain.\n"},
+          Case{"2\n1\n", 2, 1, "Napisano: generator.test (2 tacke, R = 1)\n"}}) {
+        // A terminal that neither echoes the input nor turns \n into \r\n.
+        const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(master, 0);
+        ASSERT_TRUE(grantpt(master) == 0 && unlockpt(master) == 0);
+        const int tty = open(ptsname(master), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(tty, 0);
+        termios mode{};
+        tcgetattr(tty, &mode);
+        mode.c_lflag &= ~ECHO;
+        mode.c_oflag &= ~OPOST;
+        tcsetattr(tty, TCSANOW, &mode);
+        Child c = spawn(work, [tty] {
+            dup2(tty, 0);
+            dup2(tty, 1);
+        });
+        close(tty);
+        EXPECT_EQ(write(master, k.in.data(), k.in.size()), static_cast<ssize_t>(k.in.size()));
+        // Read until the program has gone and the terminal reports EIO.
+        std::string out;
+        char buf[256];
+        for (ssize_t got; (got = read(master, buf, sizeof buf)) > 0;) out.append(buf, static_cast<size_t>(got));
+        close(master);
+        EXPECT_EQ(exit_status(finish(c)), 0);
+        EXPECT_EQ(out, kN + kKol + k.tail);
+        expect_points(read_file(target), k.n, k.kol);
+    }
 }
 
 TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
-    // No file may grow at all: n = 0 fails only when fclose flushes, the largest n
-    // when the first buffer is written.
+    // No file may grow at all, and SIGXFSZ is at its default (ending the
+    // process): n = 0 fails only when the buffer is written out at the end,
+    // the largest n when the first buffer is.
     const auto no_room = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
         limit.rlim_cur = 0;
@@ -444,9 +579,10 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
 }
 
 // A run ended by a signal while it waits for kol (its file already created)
-// dies of that signal and leaves only the earlier point file.
+// dies of that signal and leaves only the earlier point file, whatever the
+// signal: caught, left at its default, or SIGKILL.
 TEST_F(GeneratorProgram, SignalAtSecondPromptLeavesOnlyTheEarlierFile) {
-    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGALRM, SIGXCPU, SIGKILL}) {
         write_old_file();
         Child c = spawn(work);
         if (sig == SIGPIPE) {

@@ -1,0 +1,103 @@
+#include "unnamed_file.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <random>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+namespace {
+
+// The name under which /proc shows the file open as `fd`.
+struct SelfLink {
+    explicit SelfLink(int fd) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", fd); }
+    char text[32];
+};
+
+// Holds back every signal that can be held for its lifetime.
+class AllSignalsHeld {
+public:
+    AllSignalsHeld() {
+        sigset_t all;
+        sigfillset(&all);
+        sigprocmask(SIG_BLOCK, &all, &saved_);
+    }
+    ~AllSignalsHeld() {
+        const int error = errno;
+        sigprocmask(SIG_SETMASK, &saved_, nullptr);
+        errno = error;
+    }
+    AllSignalsHeld(const AllSignalsHeld&) = delete;
+    AllSignalsHeld& operator=(const AllSignalsHeld&) = delete;
+
+private:
+    sigset_t saved_;
+};
+
+// A candidate for a hidden name: the template with its X's drawn at random.
+// It needs to be unlikely, not secret: linkat never opens or replaces an
+// existing name, and a taken one is simply drawn again.
+std::string draw_hidden_name(const std::string& path, std::minstd_rand& random) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = hidden_name_template(path);
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (auto it = name.end() - 6; it != name.end(); ++it) *it = kLetters[pick(random)];
+    return name;
+}
+
+}  // namespace
+
+int open_unnamed_file(const std::string& folder, mode_t mode) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (fd < 0) return -1;
+    if (::access(SelfLink(fd).text, F_OK) != 0) {
+        ::close(fd);
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return fd;
+}
+
+bool lacks_unnamed_files(int error) {
+    return error == EISDIR || error == EOPNOTSUPP || error == EINVAL;
+}
+
+int link_unnamed_file(int fd, const std::string& path) {
+    return ::linkat(AT_FDCWD, SelfLink(fd).text, AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+}
+
+int replace_with_unnamed_file(int fd, const std::string& path) {
+    AllSignalsHeld held;
+    if (link_unnamed_file(fd, path) == 0) return 0;
+    if (errno != EEXIST) return -1;
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::minstd_rand random(static_cast<unsigned>(now.tv_nsec) ^ static_cast<unsigned>(::getpid()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string hidden = draw_hidden_name(path, random);
+        if (link_unnamed_file(fd, hidden) != 0) {
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        if (::rename(hidden.c_str(), path.c_str()) == 0) return 0;
+        const int error = errno;
+        ::unlink(hidden.c_str());
+        errno = error;
+        return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+std::string hidden_name_template(const std::string& path) {
+    const std::filesystem::path target(path);
+    std::string leaf = ".";
+    leaf += target.filename().string();
+    leaf += ".XXXXXX";
+    return (target.parent_path() / leaf).string();
+}

@@ -1,0 +1,35 @@
+// Files that get their name only once they are whole: an unnamed regular
+// file of a folder (O_TMPFILE), given its name at the end with linkat.
+// Whatever ends a program before that, SIGKILL included, nothing of the
+// file stays in the folder. The timing log and the generator's point file
+// are written this way.
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+
+// Opens an unnamed regular file in `folder` for writing, with the
+// permissions `mode` less the umask, as a newly created file gets them.
+// The descriptor, or -1 with errno set. Where the file could not be named
+// later (no /proc to name it by), it fails with EOPNOTSUPP.
+int open_unnamed_file(const std::string& folder, mode_t mode);
+
+// Whether open_unnamed_file failed with `error` because the file system or
+// the kernel has no unnamed files: a file created by name must do there.
+bool lacks_unnamed_files(int error);
+
+// Gives the unnamed file open as `fd` the name `path`, which must not exist
+// yet (EEXIST if it does). 0, or -1 with errno set.
+int link_unnamed_file(int fd, const std::string& path);
+
+// Gives the unnamed file open as `fd` the name `path` in place of whatever
+// holds it now (a file, or a link, which is replaced, not followed), as
+// rename replaces. A free name is linked at once; a taken one through a
+// fresh hidden name beside it and rename, with every signal held back
+// between the two, so that only SIGKILL in that instant can leave the
+// hidden name behind. 0, or -1 with errno set and `path` as it was.
+int replace_with_unnamed_file(int fd, const std::string& path);
+
+// ".NAME.XXXXXX" in the folder of `path` (NAME its last part): the pattern
+// of the hidden names above, for mkstemp where no unnamed file can be had.
+std::string hidden_name_template(const std::string& path);

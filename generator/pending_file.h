@@ -1,0 +1,64 @@
+// The point file while it is written. It takes the user's name only once it
+// is whole, in one step that replaces any earlier file: a reader never sees
+// half a file, and a run that fails or is ended keeps the earlier one.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace gen {
+
+// What stands in the way of the point file taking the name `path`, found
+// before anything is written.
+enum class TargetProblem {
+    none,
+    // fopen(path, "w") would fail: a folder of that name, a file the user
+    // may not write, a missing folder.
+    uncreatable,
+    // Another user's file (or link) in a sticky folder, such as /tmp: only
+    // its owner or the folder's may replace it.
+    foreign,
+};
+TargetProblem check_target(const std::string& path);
+
+enum class CommitResult { ok, write_failed, name_failed };
+
+// One at a time per process: the signal handlers know a single named file.
+class PendingFile {
+public:
+    // Where the file system offers them, an unnamed file of the folder of
+    // `path`: whatever ends the run, nothing of it stays. Elsewhere, or with
+    // `named_only`, a file ".NAME.XXXXXX" beside `path`, created exclusively
+    // (no existing file or link is ever opened), removed on failure and on
+    // the signals of handle_signals(). Either gets the permissions a newly
+    // created file gets (0666 less the umask). is_open() tells if it worked.
+    explicit PendingFile(const std::string& path, bool named_only = false);
+    ~PendingFile() { abandon(); }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    bool is_open() const { return stream_ != nullptr; }
+    std::FILE* stream() const { return stream_; }
+
+    // Writes out what is buffered and puts the file in place of `path`.
+    // Failing, it leaves nothing of its own and `path` as it was.
+    CommitResult commit();
+
+    // Closes and removes the file, if it is still open.
+    void abandon();
+
+private:
+    std::string path_;
+    std::FILE* stream_ = nullptr;
+    bool named_ = false;
+};
+
+// Ignores SIGXFSZ, so that a write beyond the file size limit fails and is
+// reported instead of ending the process. Installs handlers for the
+// signals that end a process by default (SIGHUP, SIGINT, SIGQUIT, SIGTERM,
+// SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU) which
+// remove a named file, if one exists, and end the process by the same
+// signal. A signal ignored at start (nohup, background jobs) stays ignored.
+void handle_signals();
+
+}  // namespace gen
