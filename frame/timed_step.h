@@ -10,6 +10,8 @@
 
 // What sets one hull program apart from the other.
 struct HullProgram {
+    const char* name;          // "hull_brute"
+    const char* method;        // the algorithm, for the usage text: "grube sile, O(n^3)"
     const char* label_format;  // e.g. "n^3(n=%d)"
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
     // Stack that one call of hull takes for arrays of its own (0 if none).
