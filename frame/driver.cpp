@@ -3,6 +3,7 @@
 #include "console_pause.h"
 #include "display_check.h"
 #include "input_error.h"
+#include "run_report.h"
 #include "scene.h"
 #include "timed_step.h"
 #include "viewer.h"
@@ -16,12 +17,14 @@
 int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
                char** argv) {
     std::int32_t h = 0;
+    std::string log_line;
     try {
-        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName);
+        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName, &log_line);
     } catch (const InputError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
+    report_run(log_line, h);
     // An empty point set has no hull, so it gets no outline either.
     if (h > 0) add_outline(hull, h);
     // Asked before the toolkit starts, which would only report in its own
@@ -35,6 +38,7 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
                      no_display.c_str(), kTimingLogName);
         return 1;
     }
+    report_window_opening();
     show_scene(argc, argv);
     pause_console();
     return 0;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // What sets one hull program apart from the other.
 struct HullProgram {
@@ -19,8 +20,9 @@ struct HullProgram {
 };
 
 // Opens the point file and the log, then times the reading, the sort and
-// all R hull runs, and appends the line. points holds point_capacity
-// elements, hull twice as many. Returns the last hull's vertex count.
-// Throws InputError (nothing appended) on a bad file or value.
+// all R hull runs, and appends the line (also given in *appended_line, if
+// asked). points holds point_capacity elements, hull twice as many. Returns
+// the last hull's vertex count. Throws InputError (nothing appended) on a
+// bad file or value.
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name);
+                           const char* point_file_name, const char* log_name, std::string* appended_line = nullptr);
