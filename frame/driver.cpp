@@ -5,6 +5,7 @@
 #include "input_error.h"
 #include "run_report.h"
 #include "scene.h"
+#include "snapshot_hint.h"
 #include "timed_step.h"
 #include "viewer.h"
 
@@ -34,8 +35,8 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
         std::fprintf(stderr,
                      "Greska: prozor ne moze da se otvori: %s.\n"
                      "Red sa merenjem je upisan u datoteku %s.\n"
-                     "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n",
-                     no_display.c_str(), kTimingLogName);
+                     "Sliku prozora bez ekrana daje %s PROGRAM SLIKA.png.\n",
+                     no_display.c_str(), kTimingLogName, snapshot_script().c_str());
         return 1;
     }
     report_window_opening();

@@ -51,7 +51,7 @@ Outcome run(const std::string& program, const ScratchDir& dir, const std::functi
 std::string no_display_message() {
     return "Greska: prozor ne moze da se otvori: promenljiva DISPLAY nije postavljena (nema ekrana).\n"
            "Red sa merenjem je upisan u datoteku statistika.out.\n"
-           "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n";
+           "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n";
 }
 
 // n random points of the generator's range, with R repetitions.
@@ -301,7 +301,7 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
         EXPECT_EQ(outcome.errors,
                   "Greska: prozor ne moze da se otvori: veza sa ekranom ':29871' nije uspela.\n"
                   "Red sa merenjem je upisan u datoteku statistika.out.\n"
-                  "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n");
+                  "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n");
         EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 2u);
     }
 }
