@@ -1,19 +1,27 @@
 // The real hull programs against hostile files and clumsy use: endless or
 // special point files, huge trailing text, odd bytes; a log that is shared,
 // a link, a FIFO, or that cannot grow; interrupted runs; no display; a small
-// stack limit. Every run happens in a scratch folder of its own, without a
-// display unless a case says otherwise.
+// stack limit; --help; a terminal, in the foreground and in the background.
+// Every run happens in a scratch folder of its own, without a display unless
+// a case says otherwise.
 #include "program_run.h"
 #include "support/log_lines.h"
 #include "support/scratch_dir.h"
+#include "virtual_display.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <poll.h>
+#include <pty.h>
 #include <random>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <thread>
+#include <vector>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -46,6 +54,20 @@ Outcome run(const std::string& program, const ScratchDir& dir, const std::functi
     }
     return {ended, child.exited_normally() ? child.exit_status() : -1, child.signal_number(), dir.read("stderr.txt"),
             child.peak_memory_kb()};
+}
+
+// Runs program with arguments: ProgramRun starts it without any, so the
+// child, with its folder and files set up, starts it here instead.
+std::function<void()> with_arguments(const std::string& program, std::vector<std::string> arguments,
+                                     const std::function<void()>& also = {}) {
+    return [=] {
+        if (also) also();
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    };
 }
 
 std::string no_display_message() {
@@ -294,6 +316,7 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
         Outcome outcome = run(program, dir, [] { unsetenv("DISPLAY"); });
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.errors, no_display_message());
+        EXPECT_EQ(dir.read("stdout.txt"), "");  // not a terminal: nothing
 
         // A display named but not there: a socket that takes no connection.
         outcome = run(program, dir, [] { setenv("DISPLAY", ":29871", 1); });
@@ -329,6 +352,177 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
     const Outcome outcome = run(HULL_BRUTE_BIN, dir, [] { limit_stack_kb(1024); });
     EXPECT_EQ(outcome.errors, no_display_message());
     EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 1u);
+}
+
+// --- The command line and the terminal -------------------------------------
+
+TEST(Usage, HelpAnswersAndTouchesNothing) {
+    const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-display", ":0", "--help"}};
+    for (const std::string& program : kPrograms) {
+        const std::string name = fs::path(program).filename().string();
+        for (const auto& arguments : asks) {
+            ScratchDir dir;
+            dir.write("generator.test", kTriangle);
+            const Outcome outcome = run(program, dir, with_arguments(program, arguments));
+            EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
+            EXPECT_EQ(outcome.errors, "");
+            EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            EXPECT_FALSE(dir.exists("statistika.out"));
+        }
+        // Usage that cannot be written is no success.
+        ScratchDir dir;
+        const Outcome outcome = run(program, dir, with_arguments(program, {"--help"}, [] {
+            const int full = open("/dev/full", O_WRONLY);
+            dup2(full, STDOUT_FILENO);
+        }));
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.errors, "Greska: upis na standardni izlaz nije uspeo.\n");
+    }
+}
+
+// A program in a terminal of its own (a pseudo-terminal) that is its standard
+// input, output and error, as when started by hand in a shell: in the
+// terminal's foreground, or as a background job (program &). A background
+// job is started by a stand-in for the shell, which ends with kStopped if the
+// job is stopped (by reading the terminal, say).
+class TerminalRun {
+public:
+    static constexpr int kStopped = 99;
+
+    TerminalRun(const std::string& program, const ScratchDir& dir, const std::string& display, bool in_background) {
+        pid_ = forkpty(&terminal_, nullptr, nullptr, nullptr);
+        if (pid_ < 0) throw std::runtime_error("forkpty failed");
+        if (pid_ > 0) return;
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (chdir(dir.path().c_str()) != 0) _exit(126);
+        if (display.empty()) {
+            unsetenv("DISPLAY");
+        } else {
+            setenv("DISPLAY", display.c_str(), 1);
+        }
+        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // Mesa's buffers, as in ProgramRun
+        const struct rlimit no_core {0, 0};
+        setrlimit(RLIMIT_CORE, &no_core);
+        if (!in_background) {
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const pid_t job = fork();
+        if (job == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            setpgid(0, 0);
+            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        setpgid(job, job);
+        int status = 0;
+        waitpid(job, &status, WUNTRACED);
+        if (WIFSTOPPED(status)) _exit(kStopped);
+        _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    }
+    ~TerminalRun() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        close(terminal_);
+    }
+    TerminalRun(const TerminalRun&) = delete;
+    TerminalRun& operator=(const TerminalRun&) = delete;
+
+    // Reads what the terminal shows until text is there; false if the
+    // program ended first.
+    bool wait_for(const std::string& text) {
+        const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
+        while (shown.find(text) == std::string::npos) {
+            if (!read_some(deadline)) return false;
+        }
+        return true;
+    }
+    void type(const std::string& text) { ASSERT_EQ(write(terminal_, text.data(), text.size()), ssize_t(text.size())); }
+    void send(int signal_number) { kill(pid_, signal_number); }
+
+    // Reads the rest of what it shows and waits for its end; the wait status.
+    int finish() {
+        const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
+        while (read_some(deadline)) {
+        }
+        if (std::chrono::steady_clock::now() >= deadline) kill(pid_, SIGKILL);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return status;
+    }
+
+    // Everything shown so far, with the terminal's line ends ("\r\n") as "\n".
+    std::string shown;
+
+private:
+    bool read_some(std::chrono::steady_clock::time_point deadline) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        pollfd ready{terminal_, POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
+        char bytes[4096];
+        const ssize_t got = read(terminal_, bytes, sizeof bytes);
+        if (got <= 0) return false;  // EIO: every side of the terminal closed
+        for (ssize_t i = 0; i < got; ++i) {
+            if (bytes[i] == '\n' && !shown.empty() && shown.back() == '\r') shown.pop_back();
+            shown += bytes[i];
+        }
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int terminal_ = -1;
+};
+
+TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
+    VirtualDisplay display(1280, 1024);
+    for (const std::string& program : kPrograms) {
+        for (const bool in_background : {false, true}) {
+            ScratchDir dir;
+            dir.write("generator.test", kTriangle);
+            TerminalRun run(program, dir, display.name(), in_background);
+            const std::string window_line = "Prozor \"Geometrija - prikaz zadatka\" se otvara; za kraj ga zatvorite.\n";
+            ASSERT_TRUE(run.wait_for(window_line)) << run.shown;
+            EXPECT_EQ(run.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
+                                          "Broj temena omotaca: 3\n" + window_line, 0), 0u) << run.shown;
+            WindowId window = kNoWindow;
+            const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
+            while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow &&
+                   std::chrono::steady_clock::now() < deadline) {
+                std::this_thread::sleep_for(20ms);
+            }
+            ASSERT_NE(window, kNoWindow);
+            display.request_close(window);
+            if (!in_background) {
+                ASSERT_TRUE(run.wait_for("Pritisnite Enter za kraj . . . ")) << run.shown;
+                run.type("\n");
+            }
+            const int status = run.finish();
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                << program << (WEXITSTATUS(status) == TerminalRun::kStopped ? " stopped on terminal input" : "");
+            EXPECT_EQ(run.shown.find("Pritisnite") == std::string::npos, in_background) << run.shown;
+        }
+    }
+}
+
+TEST(Terminal, InterruptedRunClearsItsProgressLine) {
+    ScratchDir source;
+    source.write("generator.test", random_points(1500, 1000));  // minutes of brute force
+    const std::string cleared = "\r" + std::string(79, ' ') + "\r";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        ScratchDir dir;
+        fs::copy_file(source / "generator.test", dir / "generator.test");
+        TerminalRun run(HULL_BRUTE_BIN, dir, "", false);
+        ASSERT_TRUE(run.wait_for("Racunam omotac: ")) << run.shown;
+        run.send(signal);
+        const int status = run.finish();
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
+        EXPECT_TRUE(run.shown.ends_with(cleared)) << "signal " << signal;
+        EXPECT_FALSE(dir.exists("statistika.out"));
+    }
 }
 
 }  // namespace
