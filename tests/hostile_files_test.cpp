@@ -382,99 +382,69 @@ TEST(Usage, HelpAnswersAndTouchesNothing) {
 
 // A program in a terminal of its own (a pseudo-terminal) that is its standard
 // input, output and error, as when started by hand in a shell: in the
-// terminal's foreground, or as a background job (program &). A background
-// job is started by a stand-in for the shell, which ends with kStopped if the
-// job is stopped (by reading the terminal, say).
-class TerminalRun {
-public:
+// terminal's foreground, or as a background job (program &) of a stand-in for
+// the shell, which ends with kStopped if the job is stopped (by reading the
+// terminal, say).
+struct TerminalRun {
     static constexpr int kStopped = 99;
 
     TerminalRun(const std::string& program, const ScratchDir& dir, const std::string& display, bool in_background) {
-        pid_ = forkpty(&terminal_, nullptr, nullptr, nullptr);
-        if (pid_ < 0) throw std::runtime_error("forkpty failed");
-        if (pid_ > 0) return;
+        pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+        if (pid != 0) return;
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (chdir(dir.path().c_str()) != 0) _exit(126);
-        if (display.empty()) {
-            unsetenv("DISPLAY");
-        } else {
-            setenv("DISPLAY", display.c_str(), 1);
+        if (in_background) {
+            const pid_t job = fork();
+            if (job > 0) {
+                setpgid(job, job);
+                int status = 0;
+                waitpid(job, &status, WUNTRACED);
+                if (WIFSTOPPED(status)) kill(job, SIGKILL);
+                _exit(WIFSTOPPED(status) ? kStopped : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+            }
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            setpgid(0, 0);
         }
+        display.empty() ? unsetenv("DISPLAY") : setenv("DISPLAY", display.c_str(), 1);
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // Mesa's buffers, as in ProgramRun
         const struct rlimit no_core {0, 0};
         setrlimit(RLIMIT_CORE, &no_core);
-        if (!in_background) {
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        const pid_t job = fork();
-        if (job == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            setpgid(0, 0);
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        setpgid(job, job);
-        int status = 0;
-        waitpid(job, &status, WUNTRACED);
-        if (WIFSTOPPED(status)) _exit(kStopped);
-        _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+        if (chdir(dir.path().c_str()) == 0) execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
     }
     ~TerminalRun() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        close(terminal_);
+        if (pid > 0) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+        close(terminal);
     }
-    TerminalRun(const TerminalRun&) = delete;
-    TerminalRun& operator=(const TerminalRun&) = delete;
 
-    // Reads what the terminal shows until text is there; false if the
-    // program ended first.
+    // Reads what the terminal shows until it holds text; false if the
+    // program ended first (all of its output is read then).
     bool wait_for(const std::string& text) {
         const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
+        pollfd ready{terminal, POLLIN, 0};
+        char bytes[4096];
         while (shown.find(text) == std::string::npos) {
-            if (!read_some(deadline)) return false;
+            const ssize_t got = poll(&ready, 1, 100) > 0 ? read(terminal, bytes, sizeof bytes) : 0;
+            if (got < 0 || std::chrono::steady_clock::now() > deadline) return false;  // EIO: the terminal closed
+            for (ssize_t i = 0; i < got; ++i) {
+                if (bytes[i] == '\n' && shown.ends_with('\r')) shown.pop_back();
+                shown += bytes[i];
+            }
         }
         return true;
     }
-    void type(const std::string& text) { ASSERT_EQ(write(terminal_, text.data(), text.size()), ssize_t(text.size())); }
-    void send(int signal_number) { kill(pid_, signal_number); }
-
     // Reads the rest of what it shows and waits for its end; the wait status.
     int finish() {
-        const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
-        while (read_some(deadline)) {
-        }
-        if (std::chrono::steady_clock::now() >= deadline) kill(pid_, SIGKILL);
+        wait_for(std::string(1, '\0'));
         int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
+        waitpid(pid, &status, 0);
+        pid = -1;
         return status;
     }
 
-    // Everything shown so far, with the terminal's line ends ("\r\n") as "\n".
-    std::string shown;
-
-private:
-    bool read_some(std::chrono::steady_clock::time_point deadline) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd ready{terminal_, POLLIN, 0};
-        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
-        char bytes[4096];
-        const ssize_t got = read(terminal_, bytes, sizeof bytes);
-        if (got <= 0) return false;  // EIO: every side of the terminal closed
-        for (ssize_t i = 0; i < got; ++i) {
-            if (bytes[i] == '\n' && !shown.empty() && shown.back() == '\r') shown.pop_back();
-            shown += bytes[i];
-        }
-        return true;
-    }
-
-    pid_t pid_ = -1;
-    int terminal_ = -1;
+    pid_t pid = -1;
+    int terminal = -1;
+    std::string shown;  // all shown so far, the terminal's "\r\n" as "\n"
 };
 
 TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
@@ -498,7 +468,7 @@ TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
             display.request_close(window);
             if (!in_background) {
                 ASSERT_TRUE(run.wait_for("Pritisnite Enter za kraj . . . ")) << run.shown;
-                run.type("\n");
+                ASSERT_EQ(write(run.terminal, "\n", 1), 1);
             }
             const int status = run.finish();
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
@@ -517,7 +487,7 @@ TEST(Terminal, InterruptedRunClearsItsProgressLine) {
         fs::copy_file(source / "generator.test", dir / "generator.test");
         TerminalRun run(HULL_BRUTE_BIN, dir, "", false);
         ASSERT_TRUE(run.wait_for("Racunam omotac: ")) << run.shown;
-        run.send(signal);
+        kill(run.pid, signal);
         const int status = run.finish();
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
         EXPECT_TRUE(run.shown.ends_with(cleared)) << "signal " << signal;
