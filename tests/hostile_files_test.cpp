@@ -18,6 +18,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <random>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -54,20 +55,6 @@ Outcome run(const std::string& program, const ScratchDir& dir, const std::functi
     }
     return {ended, child.exited_normally() ? child.exit_status() : -1, child.signal_number(), dir.read("stderr.txt"),
             child.peak_memory_kb()};
-}
-
-// Runs program with arguments: ProgramRun starts it without any, so the
-// child, with its folder and files set up, starts it here instead.
-std::function<void()> with_arguments(const std::string& program, std::vector<std::string> arguments,
-                                     const std::function<void()>& also = {}) {
-    return [=] {
-        if (also) also();
-        std::vector<char*> argv{const_cast<char*>(program.c_str())};
-        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    };
 }
 
 std::string no_display_message() {
@@ -357,74 +344,72 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
 // --- The command line and the terminal -------------------------------------
 
 TEST(Usage, HelpAnswersAndTouchesNothing) {
-    const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-display", ":0", "--help"}};
+    // Arguments given to execl after the program's name; ProgramRun gives none.
+    const std::pair<const char*, const char*> asks[] = {{"--help", nullptr}, {"-h", nullptr}, {"-iconic", "-h"}};
     for (const std::string& program : kPrograms) {
         const std::string name = fs::path(program).filename().string();
-        for (const auto& arguments : asks) {
+        for (const auto& [first, second] : asks) {
             ScratchDir dir;
             dir.write("generator.test", kTriangle);
-            const Outcome outcome = run(program, dir, with_arguments(program, arguments));
-            EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
+            const Outcome outcome = run(program, dir, [&] { execl(program.c_str(), name.c_str(), first, second, nullptr); });
+            EXPECT_EQ(outcome.status, 0) << name << " " << first;
             EXPECT_EQ(outcome.errors, "");
             EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
             EXPECT_FALSE(dir.exists("statistika.out"));
         }
         // Usage that cannot be written is no success.
         ScratchDir dir;
-        const Outcome outcome = run(program, dir, with_arguments(program, {"--help"}, [] {
-            const int full = open("/dev/full", O_WRONLY);
-            dup2(full, STDOUT_FILENO);
-        }));
+        const Outcome outcome = run(program, dir, [&] {
+            dup2(open("/dev/full", O_WRONLY), STDOUT_FILENO);
+            execl(program.c_str(), name.c_str(), "--help", nullptr);
+        });
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.errors, "Greska: upis na standardni izlaz nije uspeo.\n");
     }
 }
 
-// A program in a terminal of its own (a pseudo-terminal) that is its standard
-// input, output and error, as when started by hand in a shell: in the
-// terminal's foreground, or as a background job (program &) of a stand-in for
-// the shell, which ends with kStopped if the job is stopped (by reading the
-// terminal, say).
-struct TerminalRun {
+// A terminal (a pseudo-terminal) for a program started by hand in a shell.
+struct Terminal {
+    // A background job's stand-in for the shell ends with this if the job is
+    // stopped (by reading the terminal, say).
     static constexpr int kStopped = 99;
 
-    TerminalRun(const std::string& program, const ScratchDir& dir, const std::string& display, bool in_background) {
-        pid = forkpty(&terminal, nullptr, nullptr, nullptr);
-        if (pid != 0) return;
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (in_background) {
+    Terminal() { openpty(&master, &slave, nullptr, nullptr, nullptr); }
+    ~Terminal() { close(master), close(slave); }
+
+    // For ProgramRun's child: the terminal becomes the program's own, its
+    // standard input, output and error, with the program in the terminal's
+    // foreground or as a background job (program &) of a stand-in for the shell.
+    std::function<void()> start(bool in_background) const {
+        return [this, in_background] {
+            setsid();
+            ioctl(slave, TIOCSCTTY, 0);
+            for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) dup2(slave, fd);
+            if (!in_background) return;
             const pid_t job = fork();
-            if (job > 0) {
-                setpgid(job, job);
-                int status = 0;
-                waitpid(job, &status, WUNTRACED);
-                if (WIFSTOPPED(status)) kill(job, SIGKILL);
-                _exit(WIFSTOPPED(status) ? kStopped : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+            if (job == 0) {
+                prctl(PR_SET_PDEATHSIG, SIGKILL);
+                setpgid(0, 0);
+                return;
             }
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            setpgid(0, 0);
-        }
-        display.empty() ? unsetenv("DISPLAY") : setenv("DISPLAY", display.c_str(), 1);
-        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);  // Mesa's buffers, as in ProgramRun
-        const struct rlimit no_core {0, 0};
-        setrlimit(RLIMIT_CORE, &no_core);
-        if (chdir(dir.path().c_str()) == 0) execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    ~TerminalRun() {
-        if (pid > 0) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
-        close(terminal);
+            setpgid(job, job);
+            int status = 0;
+            waitpid(job, &status, WUNTRACED);
+            if (WIFSTOPPED(status)) kill(job, SIGKILL);
+            _exit(WIFSTOPPED(status) ? kStopped : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+        };
     }
 
-    // Reads what the terminal shows until it holds text; false if the
-    // program ended first (all of its output is read then).
+    // Reads what the terminal shows until it holds text; false if every
+    // program on it has ended first (all it showed is read then).
     bool wait_for(const std::string& text) {
+        close(slave);  // the programs' copies alone keep it open
+        slave = -1;
         const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
-        pollfd ready{terminal, POLLIN, 0};
+        pollfd ready{master, POLLIN, 0};
         char bytes[4096];
         while (shown.find(text) == std::string::npos) {
-            const ssize_t got = poll(&ready, 1, 100) > 0 ? read(terminal, bytes, sizeof bytes) : 0;
+            const ssize_t got = poll(&ready, 1, 100) > 0 ? read(master, bytes, sizeof bytes) : 0;
             if (got < 0 || std::chrono::steady_clock::now() > deadline) return false;  // EIO: the terminal closed
             for (ssize_t i = 0; i < got; ++i) {
                 if (bytes[i] == '\n' && shown.ends_with('\r')) shown.pop_back();
@@ -433,47 +418,39 @@ struct TerminalRun {
         }
         return true;
     }
-    // Reads the rest of what it shows and waits for its end; the wait status.
-    int finish() {
-        wait_for(std::string(1, '\0'));
-        int status = 0;
-        waitpid(pid, &status, 0);
-        pid = -1;
-        return status;
-    }
 
-    pid_t pid = -1;
-    int terminal = -1;
+    int master = -1;
+    int slave = -1;
     std::string shown;  // all shown so far, the terminal's "\r\n" as "\n"
 };
 
+const std::string kAllShown(1, '\0');  // never shown: wait_for reads to the end
+
 TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
     VirtualDisplay display(1280, 1024);
+    const std::string window_line = "Prozor \"Geometrija - prikaz zadatka\" se otvara; za kraj ga zatvorite.\n";
     for (const std::string& program : kPrograms) {
         for (const bool in_background : {false, true}) {
             ScratchDir dir;
             dir.write("generator.test", kTriangle);
-            TerminalRun run(program, dir, display.name(), in_background);
-            const std::string window_line = "Prozor \"Geometrija - prikaz zadatka\" se otvara; za kraj ga zatvorite.\n";
-            ASSERT_TRUE(run.wait_for(window_line)) << run.shown;
-            EXPECT_EQ(run.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
-                                          "Broj temena omotaca: 3\n" + window_line, 0), 0u) << run.shown;
+            Terminal terminal;
+            ProgramRun run(program, dir.path(), display.name(), terminal.start(in_background));
+            ASSERT_TRUE(terminal.wait_for(window_line)) << terminal.shown;
+            EXPECT_EQ(terminal.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
+                                               "Broj temena omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
             WindowId window = kNoWindow;
-            const auto deadline = std::chrono::steady_clock::now() + kHangTimeout;
-            while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow &&
-                   std::chrono::steady_clock::now() < deadline) {
+            while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow && run.running()) {
                 std::this_thread::sleep_for(20ms);
             }
-            ASSERT_NE(window, kNoWindow);
             display.request_close(window);
             if (!in_background) {
-                ASSERT_TRUE(run.wait_for("Pritisnite Enter za kraj . . . ")) << run.shown;
-                ASSERT_EQ(write(run.terminal, "\n", 1), 1);
+                ASSERT_TRUE(terminal.wait_for("Pritisnite Enter za kraj . . . ")) << terminal.shown;
+                ASSERT_EQ(write(terminal.master, "\n", 1), 1);
             }
-            const int status = run.finish();
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                << program << (WEXITSTATUS(status) == TerminalRun::kStopped ? " stopped on terminal input" : "");
-            EXPECT_EQ(run.shown.find("Pritisnite") == std::string::npos, in_background) << run.shown;
+            terminal.wait_for(kAllShown);
+            ASSERT_TRUE(run.wait_for_exit(kHangTimeout));
+            EXPECT_EQ(run.exit_status(), 0) << program << (run.exit_status() == Terminal::kStopped ? " stopped" : "");
+            EXPECT_EQ(terminal.shown.find("Pritisnite") == std::string::npos, in_background) << terminal.shown;
         }
     }
 }
@@ -481,16 +458,17 @@ TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
 TEST(Terminal, InterruptedRunClearsItsProgressLine) {
     ScratchDir source;
     source.write("generator.test", random_points(1500, 1000));  // minutes of brute force
-    const std::string cleared = "\r" + std::string(79, ' ') + "\r";
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         ScratchDir dir;
         fs::copy_file(source / "generator.test", dir / "generator.test");
-        TerminalRun run(HULL_BRUTE_BIN, dir, "", false);
-        ASSERT_TRUE(run.wait_for("Racunam omotac: ")) << run.shown;
-        kill(run.pid, signal);
-        const int status = run.finish();
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal << ", status " << status;
-        EXPECT_TRUE(run.shown.ends_with(cleared)) << "signal " << signal;
+        Terminal terminal;
+        ProgramRun run(HULL_BRUTE_BIN, dir.path(), "", terminal.start(false));
+        ASSERT_TRUE(terminal.wait_for("Racunam omotac: ")) << terminal.shown;
+        run.send(signal);
+        terminal.wait_for(kAllShown);
+        ASSERT_TRUE(run.wait_for_exit(kHangTimeout));
+        EXPECT_EQ(run.signal_number(), signal);
+        EXPECT_TRUE(terminal.shown.ends_with("\r" + std::string(79, ' ') + "\r")) << "signal " << signal;
         EXPECT_FALSE(dir.exists("statistika.out"));
     }
 }
