@@ -3,7 +3,9 @@
 #include "console_pause.h"
 #include "display_check.h"
 #include "input_error.h"
+#include "run_report.h"
 #include "scene.h"
+#include "snapshot_hint.h"
 #include "timed_step.h"
 #include "viewer.h"
 
@@ -16,12 +18,14 @@
 int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
                char** argv) {
     std::int32_t h = 0;
+    std::string log_line;
     try {
-        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName);
+        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName, &log_line);
     } catch (const InputError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
+    report_run(log_line, h);
     // An empty point set has no hull, so it gets no outline either.
     if (h > 0) add_outline(hull, h);
     // Asked before the toolkit starts, which would only report in its own
@@ -31,10 +35,11 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
         std::fprintf(stderr,
                      "Greska: prozor ne moze da se otvori: %s.\n"
                      "Red sa merenjem je upisan u datoteku %s.\n"
-                     "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n",
-                     no_display.c_str(), kTimingLogName);
+                     "Sliku prozora bez ekrana daje %s PROGRAM SLIKA.png.\n",
+                     no_display.c_str(), kTimingLogName, snapshot_script().c_str());
         return 1;
     }
+    report_window_opening();
     show_scene(argc, argv);
     pause_console();
     return 0;

@@ -5,6 +5,7 @@
 #include "file_names.h"
 #include "point.h"
 #include "timed_step.h"
+#include "usage.h"
 
 #include <array>
 #include <cstddef>
@@ -43,8 +44,10 @@ template <std::int32_t PointCapacity>
 // whole run, every element default-constructed before anything is read.
 // Under a stack limit too small for them it ends at once with a message
 // and status 1 instead of crashing on the first touch of the arrays.
+// Asked for its usage (-h, --help), it prints it and does nothing else.
 template <std::int32_t PointCapacity>
 int run_hull_program(const HullProgram& program, int argc, char** argv) {
+    if (asks_for_usage(argc, argv)) return print_usage(program, PointCapacity);
     constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
     const std::size_t beside_arrays = program.hull_stack_bytes > kToolkitStack ? program.hull_stack_bytes : kToolkitStack;
     if (!stack_limit_allows(kArrayBytes + beside_arrays + kStackMargin)) return 1;

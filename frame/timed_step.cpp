@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name) {
+                           const char* point_file_name, const char* log_name, std::string* appended_line) {
     PointFile file(point_file_name);
     TimingLog log(log_name);
 
@@ -26,7 +26,9 @@ std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hul
     const std::int64_t elapsed_ms = stopwatch.elapsed_ms();
     finish_progress();
 
-    log.append_and_close(format_log_line(format_label(program.label_format, header.n), elapsed_ms));
+    const std::string line = format_log_line(format_label(program.label_format, header.n), elapsed_ms);
+    log.append_and_close(line);
     file.close();
+    if (appended_line != nullptr) *appended_line = line;
     return h;
 }

@@ -7,9 +7,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // What sets one hull program apart from the other.
 struct HullProgram {
+    const char* name;          // "hull_brute"
+    const char* method;        // the algorithm, for the usage text: "grube sile, O(n^3)"
     const char* label_format;  // e.g. "n^3(n=%d)"
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
     // Stack that one call of hull takes for arrays of its own (0 if none).
@@ -17,8 +20,9 @@ struct HullProgram {
 };
 
 // Opens the point file and the log, then times the reading, the sort and
-// all R hull runs, and appends the line. points holds point_capacity
-// elements, hull twice as many. Returns the last hull's vertex count.
-// Throws InputError (nothing appended) on a bad file or value.
+// all R hull runs, and appends the line (also given in *appended_line, if
+// asked). points holds point_capacity elements, hull twice as many. Returns
+// the last hull's vertex count. Throws InputError (nothing appended) on a
+// bad file or value.
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name);
+                           const char* point_file_name, const char* log_name, std::string* appended_line = nullptr);

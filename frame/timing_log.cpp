@@ -5,10 +5,13 @@
 #include "unnamed_file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
+#include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,6 +34,42 @@ namespace {
 
 // O_NONBLOCK: opening a FIFO without a reader fails at once instead of waiting.
 constexpr int kAppendFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+// How long a run waits for another run's lock on the log. Runs hold it only
+// for one write; a lock held longer is some other program's, and the line is
+// then appended without it.
+constexpr auto kLockWait = std::chrono::seconds(5);
+constexpr auto kLockRetry = std::chrono::milliseconds(10);
+
+// Opens the log to append the line, for reading too where the user may read
+// it (the last byte tells whether the log ends its last line); a log that can
+// only be written is opened for writing alone.
+int open_to_append(const char* name, int create_flags) {
+    const int read_write = (kAppendFlags & ~O_WRONLY) | O_RDWR;
+    const int fd = ::open(name, read_write | create_flags, 0666);
+    if (fd >= 0 || errno != EACCES) return fd;
+    return ::open(name, kAppendFlags | create_flags, 0666);
+}
+
+// Takes the lock that the runs appending to one log share, waiting at most
+// kLockWait; false if it is not had.
+bool lock_log(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;  // no locks on this file system
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    return true;
+}
+
+// Whether the log of size bytes has a last line without its newline (edited
+// by hand, or written by another program). A log that cannot be read counts
+// as ending in one.
+bool ends_mid_line(int fd, off_t size) {
+    char last = '\n';
+    return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+}
 
 std::string folder_of(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -105,7 +144,7 @@ void TimingLog::append_and_close(const std::string& line) {
     // Another run may create the log between the tries below; then the
     // line is appended to that run's file.
     for (int round = 0; round < 3; ++round) {
-        const int fd = ::open(name_.c_str(), kAppendFlags);
+        const int fd = open_to_append(name_.c_str(), 0);
         if (fd >= 0) {
             write_line(fd, line);
             return;
@@ -116,7 +155,14 @@ void TimingLog::append_and_close(const std::string& line) {
     fail_open();
 }
 
-// Appends the line to the open log and closes it.
+// Appends the line to the open log and closes it. A last line without its
+// newline gets one, in the same write, so the new line never joins it.
+//
+// The last byte is read under the lock, and the runs that append to the log
+// take it too: otherwise two runs could both find the newline missing and
+// each add one. Every line a run appends ends in a newline, so a run that
+// goes on without the lock (another program holds it) can at worst add an
+// empty line, never join or lose one.
 void TimingLog::write_line(int fd, const std::string& line) const {
     struct stat st {};
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -124,7 +170,13 @@ void TimingLog::write_line(int fd, const std::string& line) const {
         ::close(fd);
         fail_kind(st.st_mode);
     }
-    const bool written = room_for(fd, st.st_size, line) && write_whole(fd, line);
+    // The size as it is under the lock, where the line will start.
+    if (lock_log(fd) && ::fstat(fd, &st) != 0) {
+        ::close(fd);
+        fail_write();
+    }
+    const std::string text = ends_mid_line(fd, st.st_size) ? "\n" + line : line;
+    const bool written = room_for(fd, st.st_size, text) && write_whole(fd, text);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) fail_write();
 }
@@ -135,7 +187,7 @@ void TimingLog::write_line(int fd, const std::string& line) const {
 // line: a run ended at any moment leaves no log at all rather than an empty one.
 bool TimingLog::create_holding(const std::string& line) const {
     const auto create_by_name = [&] {
-        const int fd = ::open(name_.c_str(), kAppendFlags | O_CREAT, 0666);
+        const int fd = open_to_append(name_.c_str(), O_CREAT);
         if (fd < 0) fail_open();
         write_line(fd, line);
         return true;

@@ -26,7 +26,9 @@ public:
     // InputError if not.
     explicit TimingLog(std::string name);
 
-    // Appends the line with one write, after asking for room for all of it.
+    // Appends the line with one write, after asking for room for all of it;
+    // if the log's last line lacks its newline, the write starts with one.
+    // Every byte already in the log stays.
     // A missing log is created holding the line, so it never exists empty
     // (on file systems without unnamed files, and through a link to a
     // missing file, it is created by name just before the write).

@@ -6,5 +6,9 @@
 #include "hull_monotone_chain.h"
 
 // Each call keeps on the stack the scratch array of points for the lower chain.
-inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain,
-                                        sizeof(Point) * static_cast<std::size_t>(kChainScratchCapacity)};
+inline constexpr HullProgram kHullChain{
+    .name = "hull_chain",
+    .method = "monotonog lanca, O(n log n)",
+    .label_format = "n*logn(n=%d)",
+    .hull = hull_monotone_chain,
+    .hull_stack_bytes = sizeof(Point) * static_cast<std::size_t>(kChainScratchCapacity)};

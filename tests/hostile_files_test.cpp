@@ -1,18 +1,25 @@
 // The real hull programs against hostile files and clumsy use: endless or
 // special point files, huge trailing text, odd bytes; a log that is shared,
 // a link, a FIFO, or that cannot grow; interrupted runs; no display; a small
-// stack limit. Every run happens in a scratch folder of its own, without a
-// display unless a case says otherwise.
+// stack limit; --help; a terminal, in the foreground and in the background.
+// Every run happens in a scratch folder of its own, without a display unless
+// a case says otherwise.
 #include "program_run.h"
 #include "support/log_lines.h"
 #include "support/scratch_dir.h"
+#include "virtual_display.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <poll.h>
+#include <pty.h>
 #include <random>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <thread>
 
 #include <sys/resource.h>
@@ -51,7 +58,7 @@ Outcome run(const std::string& program, const ScratchDir& dir, const std::functi
 std::string no_display_message() {
     return "Greska: prozor ne moze da se otvori: promenljiva DISPLAY nije postavljena (nema ekrana).\n"
            "Red sa merenjem je upisan u datoteku statistika.out.\n"
-           "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n";
+           "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n";
 }
 
 // n random points of the generator's range, with R repetitions.
@@ -294,6 +301,7 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
         Outcome outcome = run(program, dir, [] { unsetenv("DISPLAY"); });
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.errors, no_display_message());
+        EXPECT_EQ(dir.read("stdout.txt"), "");  // not a terminal: nothing
 
         // A display named but not there: a socket that takes no connection.
         outcome = run(program, dir, [] { setenv("DISPLAY", ":29871", 1); });
@@ -301,7 +309,7 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
         EXPECT_EQ(outcome.errors,
                   "Greska: prozor ne moze da se otvori: veza sa ekranom ':29871' nije uspela.\n"
                   "Red sa merenjem je upisan u datoteku statistika.out.\n"
-                  "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n");
+                  "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n");
         EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 2u);
     }
 }
@@ -329,6 +337,129 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
     const Outcome outcome = run(HULL_BRUTE_BIN, dir, [] { limit_stack_kb(1024); });
     EXPECT_EQ(outcome.errors, no_display_message());
     EXPECT_EQ(log_labels(dir.read("statistika.out")).size(), 1u);
+}
+
+// --- The command line and the terminal -------------------------------------
+
+TEST(Usage, HelpAnswersAndTouchesNothing) {
+    // Arguments given to execl after the program's name; ProgramRun gives none.
+    const std::pair<const char*, const char*> asks[] = {{"--help", nullptr}, {"-h", nullptr}, {"-iconic", "-h"}};
+    for (const std::string& program : kPrograms) {
+        const std::string name = fs::path(program).filename().string();
+        for (const auto& [first, second] : asks) {
+            ScratchDir dir;
+            dir.write("generator.test", kTriangle);
+            const Outcome outcome = run(program, dir, [&] { execl(program.c_str(), name.c_str(), first, second, nullptr); });
+            EXPECT_EQ(outcome.status, 0) << name << " " << first;
+            EXPECT_EQ(outcome.errors, "");
+            EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            EXPECT_FALSE(dir.exists("statistika.out"));
+        }
+    }
+}
+
+// A terminal (a pseudo-terminal) for a program started by hand in a shell.
+struct Terminal {
+    // A background job's stand-in for the shell ends with this if the job is
+    // stopped (by reading the terminal, say).
+    static constexpr int kStopped = 99;
+
+    Terminal() { openpty(&master, &slave, nullptr, nullptr, nullptr); }
+    ~Terminal() { close(master), close(slave); }
+
+    // For ProgramRun's child: the terminal becomes the program's own, its
+    // standard input, output and error, with the program in the terminal's
+    // foreground or as a background job (program &) of a stand-in for the shell.
+    std::function<void()> start(bool in_background) const {
+        return [this, in_background] {
+            setsid();
+            ioctl(slave, TIOCSCTTY, 0);
+            for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) dup2(slave, fd);
+            if (!in_background) return;
+            const pid_t job = fork();
+            if (job == 0) {
+                prctl(PR_SET_PDEATHSIG, SIGKILL);
+                setpgid(0, 0);
+                return;
+            }
+            setpgid(job, job);
+            int status = 0;
+            waitpid(job, &status, WUNTRACED);
+            if (WIFSTOPPED(status)) kill(job, SIGKILL);
+            _exit(WIFSTOPPED(status) ? kStopped : WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+        };
+    }
+
+    // Reads what the terminal shows until it holds text; false if every
+    // program on it has ended first (all it showed is read then).
+    bool wait_for(const std::string& text) {
+        close(slave);  // the programs' copies alone keep it open
+        slave = -1;
+        pollfd ready{master, POLLIN, 0};
+        char bytes[4096];
+        ssize_t got = 0;
+        while (shown.find(text) == std::string::npos) {
+            // Read fails (EIO) once the terminal is closed on the programs' side.
+            if (poll(&ready, 1, kHangTimeout.count() * 1000) <= 0 || (got = read(master, bytes, sizeof bytes)) <= 0) {
+                return false;
+            }
+            for (ssize_t i = 0; i < got; ++i) {
+                if (bytes[i] == '\n' && shown.ends_with('\r')) shown.pop_back();
+                shown += bytes[i];
+            }
+        }
+        return true;
+    }
+
+    int master = -1;
+    int slave = -1;
+    std::string shown;  // all shown so far, the terminal's "\r\n" as "\n"
+};
+
+const std::string kAllShown(1, '\0');  // never shown: wait_for reads to the end
+
+TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
+    VirtualDisplay display(1280, 1024);
+    const std::string window_line = "Prozor \"Geometrija - prikaz zadatka\" se otvara; za kraj ga zatvorite.\n";
+    for (const std::string& program : kPrograms) {
+        for (const bool in_background : {false, true}) {
+            ScratchDir dir;
+            dir.write("generator.test", kTriangle);
+            Terminal terminal;
+            ProgramRun run(program, dir.path(), display.name(), terminal.start(in_background));
+            ASSERT_TRUE(terminal.wait_for(window_line)) << terminal.shown;
+            EXPECT_EQ(terminal.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
+                                               "Broj temena omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
+            WindowId window = kNoWindow;
+            while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow && run.running()) {
+                std::this_thread::sleep_for(20ms);
+            }
+            display.request_close(window);
+            if (!in_background) {
+                ASSERT_TRUE(terminal.wait_for("Pritisnite Enter za kraj . . . ")) << terminal.shown;
+                ASSERT_EQ(write(terminal.master, "\n", 1), 1);
+            }
+            terminal.wait_for(kAllShown);
+            ASSERT_TRUE(run.wait_for_exit(kHangTimeout));
+            EXPECT_EQ(run.exit_status(), 0) << program << (run.exit_status() == Terminal::kStopped ? " stopped" : "");
+            EXPECT_EQ(terminal.shown.find("Pritisnite") == std::string::npos, in_background) << terminal.shown;
+        }
+    }
+}
+
+TEST(Terminal, InterruptedRunClearsItsProgressLine) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        ScratchDir dir;
+        dir.write("generator.test", random_points(1500, 1000));  // minutes of brute force
+        Terminal terminal;
+        ProgramRun run(HULL_BRUTE_BIN, dir.path(), "", terminal.start(false));
+        ASSERT_TRUE(terminal.wait_for("Racunam omotac: ")) << terminal.shown;
+        run.send(signal);
+        terminal.wait_for(kAllShown);
+        ASSERT_TRUE(run.wait_for_exit(kHangTimeout));
+        EXPECT_EQ(run.signal_number(), signal);
+        EXPECT_TRUE(terminal.shown.ends_with("\r" + std::string(79, ' ') + "\r")) << "signal " << signal;
+    }
 }
 
 }  // namespace

@@ -21,11 +21,20 @@ TEST(TimingLog, LineFormat) {
 }
 
 TEST(TimingLog, AppendsAndNeverTruncates) {
-    ScratchDir dir;
-    dir.write(kTimingLogName, "earlier line\n");
-    TimingLog((dir / kTimingLogName).string()).append_and_close("first\n");
-    TimingLog((dir / kTimingLogName).string()).append_and_close("second\n");
-    EXPECT_EQ(dir.read(kTimingLogName), "earlier line\nfirst\nsecond\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"earlier line\n", "earlier line\nfirst\nsecond\n"},
+        {"", "first\nsecond\n"},
+        // A last line without its newline (edited by hand) gets one.
+        {"n^3(n=5):   0 sekundi     1 milisekundi", "n^3(n=5):   0 sekundi     1 milisekundi\nfirst\nsecond\n"},
+        {"a\r\nb\r", "a\r\nb\r\nfirst\nsecond\n"},
+    };
+    for (const auto& [old_log, expected] : cases) {
+        ScratchDir dir;
+        dir.write(kTimingLogName, old_log);
+        TimingLog((dir / kTimingLogName).string()).append_and_close("first\n");
+        TimingLog((dir / kTimingLogName).string()).append_and_close("second\n");
+        EXPECT_EQ(dir.read(kTimingLogName), expected);
+    }
 }
 
 TEST(TimingLog, CheckAloneCreatesNothingAndKeepsAnOldFile) {

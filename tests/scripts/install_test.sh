@@ -32,6 +32,11 @@ printf '1 1\nx 0\n' >generator.test
 message=$(hull_chain 2>&1 </dev/null)
 [[ $? -eq 1 && $message == "Greska: generator.test: koordinata x tacke 1 od 1: 'x' nije broj." ]] ||
   fail "installed hull_chain said: $message"
+# Without a display the hint names the installed script.
+printf '3 1\n0 0\n10 0\n0 10\n' >generator.test
+hint=$(env -u DISPLAY hull_chain 2>&1 </dev/null | tail -n 1)
+[[ $hint == "Sliku prozora bez ekrana daje $prefix/share/convex_hull_workbench/scripts/snapshot PROGRAM SLIKA.png." ]] ||
+  fail "installed hull_chain's hint: $hint"
 
 (( failures == 0 )) && echo "install: all checks passed"
 exit $(( failures > 0 ))

@@ -1,0 +1,56 @@
+#include "usage.h"
+
+#include "file_names.h"
+#include "timing_log.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+bool asks_for_usage(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-h" || argument == "--help") return true;
+    }
+    return false;
+}
+
+int print_usage(const HullProgram& program, std::int32_t point_capacity) {
+    // An example of the program's own log line, as it would append it.
+    std::string example = format_log_line(format_label(program.label_format, 1000), 2345);
+    example.pop_back();
+    std::printf(
+        "Upotreba: %s [-h | --help] [opcije prozora]\n"
+        "\n"
+        "Racuna konveksni omotac tacaka iz datoteke %s algoritmom\n"
+        "%s, i meri vreme racunanja.\n"
+        "\n"
+        "Cita:   %s u tekucem direktorijumu: n i R, pa n parova x y\n"
+        "        (najvise %d tacaka); omotac se racuna R puta.\n"
+        "Pise:   jedan red na kraj datoteke %s, na primer\n"
+        "          %s\n"
+        "Prikaz: tacke i omotac u prozoru \"Geometrija - prikaz zadatka\"; program\n"
+        "        se zavrsava kada se prozor zatvori. Kada je izlaz terminal, ispisuje\n"
+        "        dopisani red i broj temena omotaca; kada je ulaz terminal, a program\n"
+        "        nije pokrenut u pozadini (&), posle prozora ceka Enter.\n"
+        "\n"
+        "Argumenti:\n"
+        "  -h, --help   ova poruka; nista se ne cita, ne pise i ne otvara\n"
+        "  ostali       predaju se biblioteci prozora (GLUT) nepromenjeni,\n"
+        "               npr. -display EKRAN\n"
+        "\n"
+        "Izlazni status:\n"
+        "  0       prozor je zatvoren\n"
+        "  1       greska, opisana na standardnom izlazu za greske: %s\n"
+        "          ne moze da se procita ili ne valja, u %s ne moze da se\n"
+        "          dopise, ogranicenje steka je premalo, ili prozor ne moze da se\n"
+        "          otvori (red je tada vec upisan)\n"
+        "  signal  Ctrl-C ili drugi signal prekida program; pre upisa se red ne upisuje\n",
+        program.name, kPointFileName, program.method, kPointFileName, point_capacity, kTimingLogName,
+        example.c_str(), kPointFileName, kTimingLogName);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::fputs("Greska: upis na standardni izlaz nije uspeo.\n", stderr);
+        return 1;
+    }
+    return 0;
+}
