@@ -58,9 +58,10 @@ files=("$work"/names/* "$work"/names/.[!.]*)
 mkdir "$work/locked" && cp "$work/run.log" "$work/locked/statistika.out" && chmod 555 "$work/locked" && chmod 755 "$work"
 as_user=()
 (( EUID == 0 )) && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+cp "$plot_log" "$work/plot-log"   # where the other user can read it
 for case in locked tmpdir; do
   if [[ $case == locked ]]; then
-    (cd "$work/locked" && "${as_user[@]}" "$plot_log") > "$work/out" 2> "$work/err"
+    (cd "$work/locked" && "${as_user[@]}" "$work/plot-log") > "$work/out" 2> "$work/err"
   else
     TMPDIR=$work/nema "$plot_log" "$work/run.log" > "$work/out" 2> "$work/err"
   fi
