@@ -69,6 +69,7 @@ for case in locked tmpdir; do
   [[ $status -eq 1 && ! -s $work/out ]] || fail "$case: status $status, izlaz $(head -c 40 "$work/out" | od -c)"
   grep -qF "$work/$([[ $case == locked ]] && echo locked || echo nema)" "$work/err" || fail "$case: folder nije imenovan: $(cat "$work/err")"
 done
+chmod 755 "$work/locked"
 
 # Nothing to plot: a missing file, a log without one timing line.
 "$plot_log" "$work/nema.out" > /dev/null 2> "$work/err" && fail "nepostojeca datoteka prihvacena"
