@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install into a scratch prefix: the three programs in bin/, the
 # user scripts in share/convex_hull_workbench/scripts/, nothing else, and
-# the installed programs work from any folder through PATH.
+# the installed programs work from any folder through PATH; the manifest
+# of the install removes them all again.
 #   install_test.sh CMAKE BUILD_DIR
 set -uo pipefail
 cmake=$1
@@ -32,6 +33,11 @@ printf '1 1\nx 0\n' >generator.test
 message=$(hull_chain 2>&1 </dev/null)
 [[ $? -eq 1 && $message == "Greska: generator.test: koordinata x tacke 1 od 1: 'x' nije broj." ]] ||
   fail "installed hull_chain said: $message"
+
+# The uninstall line of the README removes every installed file.
+cd "$work" && xargs -d '\n' rm -f -- <"$build/install_manifest.txt" || fail "uninstall failed"
+left=$(find "$prefix" -type f)
+[[ -z $left ]] || fail "left after uninstall: $left"
 
 (( failures == 0 )) && echo "install: all checks passed"
 exit $(( failures > 0 ))
