@@ -35,7 +35,7 @@ message=$(hull_chain 2>&1 </dev/null)
   fail "installed hull_chain said: $message"
 
 # The uninstall line of the README removes every installed file.
-cd "$work" && xargs -d '\n' rm -f -- <"$build/install_manifest.txt" || fail "uninstall failed"
+xargs -d '\n' rm -f -- <"$build/install_manifest.txt" || fail "uninstall failed"
 left=$(find "$prefix" -type f)
 [[ -z $left ]] || fail "left after uninstall: $left"
 
