@@ -35,9 +35,8 @@ message=$(hull_chain 2>&1 </dev/null)
   fail "installed hull_chain said: $message"
 
 # The uninstall line of the README removes every installed file.
-xargs -d '\n' rm -f -- <"$build/install_manifest.txt" || fail "uninstall failed"
-left=$(find "$prefix" -type f)
-[[ -z $left ]] || fail "left after uninstall: $left"
+xargs -d '\n' rm -f -- <"$build/install_manifest.txt" && [[ -z $(find "$prefix" -type f) ]] ||
+  fail "uninstall left: $(find "$prefix" -type f)"
 
 (( failures == 0 )) && echo "install: all checks passed"
 exit $(( failures > 0 ))
