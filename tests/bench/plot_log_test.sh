@@ -50,8 +50,7 @@ for name in "${names[@]}"; do
   out=$(cd "$work/names" && "$plot_log" -- "$name" 2>&1) && [[ $out == *$'\n'"${name%.out}.png" && -s $work/names/${name%.out}.png ]] ||
     fail "ime $name: $out"
 done
-files=("$work"/names/* "$work"/names/.[!.]*)
-(( ${#files[@]} == 2 * ${#names[@]} )) || fail "strane datoteke: ${files[*]}"
+files=("$work"/names/* "$work"/names/.[!.]*) && (( ${#files[@]} == 2 * ${#names[@]} )) || fail "strane datoteke: ${files[*]}"
 
 # A folder it cannot write (as another user, when run as root), an unusable
 # TMPDIR: status 1, the folder named, nothing on standard output.

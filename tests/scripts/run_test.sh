@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# ./run and the scripts in a copy of the project's top, on stand-ins (cmake,
-# dpkg-query, apt-get, the programs, scripts/snapshot): --help touches nothing,
-# a run leaves pictures of its own points only, and while one run holds demo/
-# a second run and scripts/clean are refused.   run_test.sh PROJECT_SOURCE_DIR
+# ./run and the scripts in a copy of the project on stand-ins: --help touches nothing, a run
+# leaves pictures of its own points only, a run in progress refuses a second run and clean.
+#   run_test.sh PROJECT_SOURCE_DIR
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,9 +17,9 @@ stub "$work/bin/dpkg-query" 'printf "install ok installed"'
 # For n = 3000 the generator makes $HOLD.held and waits while $HOLD exists.
 stub "$p/build-run/generator/generator" 'read -r n; read -r r; echo "$n $r" >generator.test
   [[ $n == 3000 ]] && touch "$HOLD.held"; i=0; while [[ $n == 3000 && -e $HOLD ]] && (( i++ < 6000 )); do sleep 0.05; done'
-for program in hull_brute:n^3 hull_chain:n*logn; do
-  stub "$p/build-run/${program%:*}/${program%:*}" "read -r n r <generator.test; echo '${program#*:}(n='\$n'):   0 sekundi     1 milisekundi' >>statistika.out"
-done
+stub "$p/build-run/hull_brute/hull_brute" 'read -r n r <generator.test; l="n^3"; [[ $0 == *chain ]] && l="n*logn"
+  echo "$l(n=$n):   0 sekundi     1 milisekundi" >>statistika.out'
+stub "$p/build-run/hull_chain/hull_chain" "$(tail -n +2 "$p/build-run/hull_brute/hull_brute")"
 stub "$p/scripts/snapshot" '"$1" && echo new >"$2"'
 
 touch "$work/mark"
@@ -42,8 +41,7 @@ for case in "|12000|hull_chain.png" "|50|hull_brute.png hull_chain.png" ":99|120
 done
 
 rm -f "$CALLS" && touch "$HOLD"
-DISPLAY= "$p/run" 3000 2 >"$work/first" 2>&1 &
-first=$!
+DISPLAY= "$p/run" 3000 2 >"$work/first" 2>&1 & first=$!
 i=0; while [[ ! -e $HOLD.held ]] && (( i++ < 6000 )); do sleep 0.05; done
 for script in "run 50 1" scripts/clean; do
   out=$(DISPLAY= "$p"/$script 2>&1)
