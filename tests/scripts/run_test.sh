@@ -41,10 +41,10 @@ for case in "|12000|hull_chain.png" "|50|hull_brute.png hull_chain.png" ":99|120
 done
 
 rm -f "$CALLS" && touch "$HOLD"
-DISPLAY= "$p/run" 3000 2 >"$work/first" 2>&1 & first=$!
+DISPLAY='' "$p/run" 3000 2 >"$work/first" 2>&1 & first=$!
 i=0; while [[ ! -e $HOLD.held ]] && (( i++ < 6000 )); do sleep 0.05; done
 for script in "run 50 1" scripts/clean; do
-  out=$(DISPLAY= "$p"/$script 2>&1)
+  out=$(DISPLAY='' "$p"/$script 2>&1)
   [[ $? -eq 1 && $out == *"(pid $first: ./run 3000 2)"* ]] || fail "$script beside a run: $out"
 done
 [[ -d $p/build-run && $(grep -c . "$CALLS") -eq 2 ]] || fail "the refused ones built or removed: $(cat "$CALLS")"
