@@ -2,6 +2,7 @@
 # scripts/plot-log on small logs in the programs' own format.
 #   plot_log_test.sh PATH/TO/plot-log
 set -uo pipefail
+shopt -s nullglob
 plot_log=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -39,6 +40,28 @@ picture=$work/logs/statistika.png
 printf 'n*logn(n=50):   0 sekundi     1 milisekundi\r\n' > "$work/run.log"
 "$plot_log" "$work/run.log" > "$work/out" 2> "$work/err" || fail "jedan program: status $?"
 [[ -s $work/run.png && ! -s $work/err ]] || fail "jedan program: nema $work/run.png ili ima upozorenja: $(cat "$work/err")"
+
+# Names that are code in gnuplot, awk or the shell are only drawn, each beside
+# its log, and nothing else appears (no X, no stray file).
+mkdir "$work/names"
+names=("a'; system \"touch X\"; print '.out" "it's.out" -dash.out $'new\nline.out' 'b\\s%s.out' '@ARG1 $(touch X).out' 'čž.out')
+for name in "${names[@]}"; do
+  cp "$work/run.log" "$work/names/$name"
+  out=$(cd "$work/names" && "$plot_log" -- "$name" 2>&1) && [[ $out == *$'\n'"${name%.out}.png" && -s $work/names/${name%.out}.png ]] ||
+    fail "ime $name: $out"
+done
+files=("$work"/names/* "$work"/names/.[!.]*) && (( ${#files[@]} == 2 * ${#names[@]} )) || fail "strane datoteke: ${files[*]}"
+
+# A folder it cannot write (as another user, when run as root), an unusable
+# TMPDIR: status 1, the folder named, nothing on standard output.
+mkdir "$work/locked" && cp "$work/run.log" "$work/locked/statistika.out" && cp "$plot_log" "$work/plot-log" &&
+  chmod 755 "$work" && chmod 555 "$work/locked"
+as_user=() && (( EUID == 0 )) && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+(cd "$work/locked" && "${as_user[@]}" "$work/plot-log") > "$work/out" 2> "$work/err"
+[[ $? -eq 1 && ! -s $work/out ]] && grep -qF "$work/locked" "$work/err" || fail "folder bez upisa: $(cat "$work/err")"
+TMPDIR=$work/nema "$plot_log" "$work/run.log" > "$work/out" 2> "$work/err"
+[[ $? -eq 1 && ! -s $work/out ]] && grep -qF "$work/nema" "$work/err" || fail "TMPDIR: $(cat "$work/err")"
+chmod 755 "$work/locked"
 
 # Nothing to plot: a missing file, a log without one timing line.
 "$plot_log" "$work/nema.out" > /dev/null 2> "$work/err" && fail "nepostojeca datoteka prihvacena"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install into a scratch prefix: the three programs in bin/, the
 # user scripts in share/convex_hull_workbench/scripts/, nothing else, and
-# the installed programs work from any folder through PATH.
+# the installed programs work from any folder through PATH; the manifest
+# of the install removes them all again.
 #   install_test.sh CMAKE BUILD_DIR
 set -uo pipefail
 cmake=$1
@@ -37,6 +38,10 @@ printf '3 1\n0 0\n10 0\n0 10\n' >generator.test
 hint=$(env -u DISPLAY hull_chain 2>&1 </dev/null | tail -n 1)
 [[ $hint == "Sliku prozora bez ekrana daje $prefix/share/convex_hull_workbench/scripts/snapshot PROGRAM SLIKA.png." ]] ||
   fail "installed hull_chain's hint: $hint"
+
+# The uninstall line of the README removes every installed file.
+xargs -d '\n' rm -f -- <"$build/install_manifest.txt" && [[ -z $(find "$prefix" -type f) ]] ||
+  fail "uninstall left: $(find "$prefix" -type f)"
 
 (( failures == 0 )) && echo "install: all checks passed"
 exit $(( failures > 0 ))
