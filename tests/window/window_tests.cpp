@@ -1,14 +1,20 @@
 // The hull programs in a real window on a virtual X server: size and place of
 // the window, the log line written before it opens, every point and the hull
-// outline where the camera puts them (before and after a resize), and a clean
-// end when the window is closed or the program is terminated.
+// outline where the camera puts them (before and after a resize), a window
+// grown past what the renderer holds, a clean end however the window goes
+// (closed, destroyed, its connection cut; with and without a window
+// manager) or when the program is terminated, and the programs' own words
+// for a display that cannot be used.
 //
-//   window_tests [gtest options] PROGRAM LABEL    (LABEL: "n^3" or "n*logn")
+//   xvfb-run -a -s "-screen 0 1280x1024x24" window_tests [gtest options] PROGRAM LABEL
+//     (LABEL: "n^3" or "n*logn"). The suites ending in UnderWindowManager
+//     start twm; WithoutGlx needs a server run with "-extension GLX".
 #include "file_names.h"
 #include "program_run.h"
 #include "support/scratch_dir.h"
 #include "virtual_display.h"
 #include "window_expectations.h"
+#include "window_manager.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +27,10 @@
 #include <memory>
 #include <sstream>
 #include <thread>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,11 +48,11 @@ std::string program_path;
 std::string label_stem;
 VirtualDisplay* display = nullptr;
 
-// One X server for the whole run; the screen has room for the window at
-// (100, 50) in both sizes the tests give it.
+// One X server for the whole run, started by xvfb-run; its screen has room
+// for the window at (100, 50) in both sizes the tests give it.
 class DisplayEnvironment : public testing::Environment {
 public:
-    void SetUp() override { server_ = std::make_unique<VirtualDisplay>(1280, 1024); display = server_.get(); }
+    void SetUp() override { server_ = std::make_unique<VirtualDisplay>(); display = server_.get(); }
     void TearDown() override { display = nullptr; server_.reset(); }
 
 private:
@@ -74,6 +84,16 @@ struct NamedScene {
     ShownScene scene;
 };
 
+// 484 points 100000 units from the origin in a square of 300: a
+// quadrilateral around a grid, as a data set of city coordinates might be.
+ShownScene far_away_set() {
+    const std::vector<Point> corners{{100000, 50000}, {100300, 50010}, {100290, 50300}, {100005, 50295}};
+    ShownScene scene{corners, corners};
+    for (int i = 0; i < 20; ++i)
+        for (int j = 0; j < 24; ++j) scene.points.push_back({100020.0f + 13 * i, 50030.0f + 10 * j});
+    return scene;
+}
+
 void PrintTo(const NamedScene& scene, std::ostream* out) { *out << scene.name; }
 
 const NamedScene kScenes[] = {
@@ -94,14 +114,18 @@ const NamedScene kScenes[] = {
      {{{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}, {0, 0}, {1e38f, -1e38f}},
       {{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}}}},
     {"NoPoints", {{}, {}}},
+    {"FarFromTheStartCorners", far_away_set()},
 };
 
 // A program run on a scene, up to its window.
 class WindowUnderTest {
 public:
-    explicit WindowUnderTest(const ShownScene& scene) : scene_(scene) {
+    explicit WindowUnderTest(const ShownScene& scene, const std::string& display_name = display->name(),
+                             const std::vector<std::string>& arguments = {})
+        : scene_(scene) {
         write_point_file(folder_.path(), scene);
-        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display->name());
+        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display_name, std::function<void()>{},
+                                            arguments);
     }
 
     ProgramRun& run() { return *run_; }
@@ -196,6 +220,162 @@ TEST(ProgramWindowEnd, EndsOnTerminateWhileShowing) {
     under_test.run().terminate();
     ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program ignored SIGTERM";
     EXPECT_EQ(under_test.run().signal_number(), SIGTERM);
+}
+
+// --- The window taken away, or grown too large --------------------------------
+
+struct WindowEnd {
+    const char* name;
+    void (*take_away)(WindowId);
+};
+
+void PrintTo(const WindowEnd& end, std::ostream* out) { *out << end.name; }
+
+const WindowEnd kClosed{"ClosedByProtocol", [](WindowId w) { display->request_close(w); }};
+const WindowEnd kDestroyed{"DestroyedByAnotherClient", [](WindowId w) { display->destroy(w); }};
+const WindowEnd kCut{"ConnectionClosed", [](WindowId w) { display->kill_client(w); }};
+
+// Whatever takes the window away, the program ends as a closed window ends it.
+void expect_end_as_closing(const WindowEnd& end) {
+    WindowUnderTest under_test(kScenes[0].scene);
+    const WindowId window = under_test.wait_for_window();
+    ASSERT_NE(window, kNoWindow) << under_test.errors();
+    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
+    end.take_away(window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program runs on without its window";
+    EXPECT_EQ(under_test.run().exit_status(), 0) << "ended by signal " << under_test.run().signal_number();
+    EXPECT_EQ(under_test.errors(), "");
+}
+
+class WindowTakenAway : public testing::TestWithParam<WindowEnd> {};
+
+TEST_P(WindowTakenAway, EndsTheProgramAsClosingDoes) { expect_end_as_closing(GetParam()); }
+
+// The same under a window manager, which puts the window into a frame.
+class WindowTakenAwayUnderWindowManager : public testing::TestWithParam<WindowEnd> {
+protected:
+    static void SetUpTestSuite() { manager = std::make_unique<WindowManager>(*display); }
+    static void TearDownTestSuite() { manager.reset(); }
+    static std::unique_ptr<WindowManager> manager;
+};
+std::unique_ptr<WindowManager> WindowTakenAwayUnderWindowManager::manager;
+
+TEST_P(WindowTakenAwayUnderWindowManager, EndsTheProgramAsClosingDoes) {
+    ASSERT_TRUE(display->managed());
+    expect_end_as_closing(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, WindowTakenAway, testing::Values(kDestroyed, kCut),
+                         [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ends, WindowTakenAwayUnderWindowManager, testing::Values(kClosed, kDestroyed, kCut),
+                         [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); });
+
+// Asked for more than the renderer can hold (its viewport limit is 16384 and
+// 16384 x 16384 takes 2.2 GB), the window shrinks back to the bound and
+// draws the scene again when it is brought back.
+class OversizedWindow : public testing::TestWithParam<int> {};
+
+TEST_P(OversizedWindow, ShrinksBackInBoundedMemoryAndStillShowsTheScene) {
+    const int asked = GetParam();
+    WindowUnderTest under_test(kScenes[0].scene);
+    const WindowId window = under_test.wait_for_window();
+    ASSERT_NE(window, kNoWindow) << under_test.errors();
+    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
+
+    display->resize(window, asked, asked);
+    const auto deadline = std::chrono::steady_clock::now() + kPictureTimeout;
+    std::optional<WindowGeometry> size;
+    while (under_test.run().running() && std::chrono::steady_clock::now() < deadline) {
+        size = display->geometry(window);
+        if (size && size->width < asked && size->width > 1024) break;
+        std::this_thread::sleep_for(50ms);
+    }
+    ASSERT_TRUE(under_test.run().running()) << "ended by signal " << under_test.run().signal_number();
+    ASSERT_TRUE(size.has_value());
+    EXPECT_LE(static_cast<long long>(size->width) * size->height, 4096LL * 4096LL)
+        << "still " << size->width << "x" << size->height;
+
+    display->resize(window, 1024, 700);
+    const std::vector<std::string> problems = under_test.wait_for_picture(window, 1024, 700);
+    EXPECT_TRUE(problems.empty()) << "back at 1024x700:\n" << joined(problems);
+    display->request_close(window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout));
+    EXPECT_EQ(under_test.run().exit_status(), 0);
+    EXPECT_LT(under_test.run().peak_memory_kb(), 1024L * 1024L) << "KB at the peak";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OversizedWindow, testing::Values(32767, 16384));
+
+// --- A display that cannot be used -----------------------------------------
+
+// A display that accepts connections and never answers, as a stale forwarded
+// one does: a listening socket in the abstract namespace, where Xlib looks
+// first for ":N", that nobody ever accepts on.
+class SilentDisplay {
+public:
+    SilentDisplay() {
+        for (int number = 4000 + getpid() % 1000; fd_ < 0 && number < 6000; ++number) {
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
+            std::copy(path.begin(), path.end(), address.sun_path + 1);  // sun_path[0] = 0: abstract
+            const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + path.size());
+            if (!fs::exists(path) && bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 && listen(fd, 8) == 0) {
+                fd_ = fd;
+                name_ = ":" + std::to_string(number);
+            } else {
+                close(fd);
+            }
+        }
+        if (fd_ < 0) throw std::runtime_error("no free display number for a silent display");
+    }
+    ~SilentDisplay() { close(fd_); }
+    SilentDisplay(const SilentDisplay&) = delete;
+    SilentDisplay& operator=(const SilentDisplay&) = delete;
+    const std::string& name() const { return name_; }
+    // A display name nobody listens on: this one's, once it is closed.
+    std::string free_name() {
+        close(fd_);
+        fd_ = -1;
+        return name_;
+    }
+
+private:
+    int fd_ = -1;
+    std::string name_;
+};
+
+std::string cannot_open_message(const std::string& why) {
+    return "Greska: prozor ne moze da se otvori: " + why +
+           ".\nRed sa merenjem je upisan u datoteku statistika.out.\n"
+           "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n";
+}
+
+// The program computes, appends its line, then names what is wrong with the
+// display and ends with status 1, without the toolkit's or the graphics
+// library's own messages.
+void expect_refused(const std::string& display_name, const std::vector<std::string>& arguments,
+                    const std::string& why) {
+    WindowUnderTest under_test(kScenes[0].scene, display_name, arguments);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kWindowTimeout)) << "still waiting for the display";
+    EXPECT_EQ(under_test.run().exit_status(), 1);
+    EXPECT_EQ(under_test.errors(), cannot_open_message(why));
+    EXPECT_TRUE(is_log_line(under_test.log(), label_stem + "(n=10)")) << under_test.log();
+}
+
+TEST(UnusableDisplay, NamedInTheProgramsOwnWords) {
+    SilentDisplay silent;
+    expect_refused(silent.name(), {}, "ekran '" + silent.name() + "' ne odgovara ni posle 10 s");
+    // -display on the command line is the display the toolkit would use.
+    const std::string absent = silent.free_name();
+    expect_refused(display->name(), {"-display", absent}, "veza sa ekranom '" + absent + "' nije uspela");
+    expect_refused(display->name(), {"-display"}, "posle opcije -display nedostaje ime ekrana");
+}
+
+TEST(WithoutGlx, TheDisplayIsNamedAsOneWithoutOpenGL) {
+    ASSERT_FALSE(display->has_glx()) << "run this suite on a server started with -extension GLX";
+    expect_refused(display->name(), {}, "ekran '" + display->name() + "' nema OpenGL (prosirenje GLX)");
 }
 
 }  // namespace
