@@ -51,13 +51,6 @@ VirtualDisplay::VirtualDisplay() {
 
 VirtualDisplay::~VirtualDisplay() { XCloseDisplay(display_); }
 
-bool VirtualDisplay::has_glx() const {
-    int opcode = 0;
-    int event = 0;
-    int error = 0;
-    return XQueryExtension(display_, "GLX", &opcode, &event, &error) != 0;
-}
-
 namespace {
 
 // Depth-first below parent: the first viewable window with the title.

@@ -46,9 +46,6 @@ public:
     // The DISPLAY value of the server, e.g. ":3".
     const std::string& name() const { return name_; }
 
-    // Whether the server offers OpenGL (the GLX extension).
-    bool has_glx() const;
-
     // A viewable window with exactly this title, at any depth below the root
     // (a window manager puts it inside a frame of its own), or kNoWindow.
     WindowId find_window(const std::string& title) const;
