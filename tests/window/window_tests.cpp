@@ -1,15 +1,12 @@
 // The hull programs in a real window on a virtual X server: size and place of
 // the window, the log line written before it opens, every point and the hull
-// outline where the camera puts them (before and after a resize), a window
-// grown past what the renderer holds, a clean end however the window goes
-// (closed, destroyed, its connection cut; with and without a window
-// manager) or when the program is terminated, and the programs' own words
-// for a display that cannot be used.
+// outline where the camera puts them (before and after a resize, or after
+// growing past what the renderer holds), the end of the program however the
+// window goes, and the programs' own words for a display that cannot be used.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" window_tests [gtest options] PROGRAM LABEL
-//     (LABEL: "n^3" or "n*logn"). The suites ending in UnderWindowManager
-//     need a window manager on the server, WithoutGlx a server run with
-//     "-extension GLX".
+//     (LABEL: "n^3" or "n*logn"). The suites *UnderWindowManager need a
+//     window manager, WithoutGlx a server run with "-extension GLX".
 #include "file_names.h"
 #include "program_run.h"
 #include "support/scratch_dir.h"
@@ -142,6 +139,16 @@ public:
         return kNoWindow;
     }
 
+    // The window once it shows the scene at 1024 x 700; kNoWindow if it never does.
+    WindowId wait_until_shown() {
+        const WindowId window = wait_for_window();
+        EXPECT_NE(window, kNoWindow) << "no window; standard error:\n" << errors();
+        if (window != kNoWindow) {
+            EXPECT_TRUE(wait_for_picture(window, 1024, 700).empty());
+        }
+        return window;
+    }
+
     // Polls the window until it shows the scene at width x height; the
     // problems of the last picture seen if it never does.
     std::vector<std::string> wait_for_picture(WindowId window, int width, int height) {
@@ -212,59 +219,49 @@ TEST_P(ProgramWindow, ShowsThePointsAndTheHullInEverySizeAndClosesCleanly) {
 INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
                          [](const testing::TestParamInfo<NamedScene>& info) { return std::string(info.param.name); });
 
-TEST(ProgramWindowEnd, EndsOnTerminateWhileShowing) {
-    WindowUnderTest under_test(kScenes[0].scene);
-    const WindowId window = under_test.wait_for_window();
-    ASSERT_NE(window, kNoWindow) << under_test.errors();
-    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
-    under_test.run().terminate();
-    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program ignored SIGTERM";
-    EXPECT_EQ(under_test.run().signal_number(), SIGTERM);
-}
-
-// --- The window taken away, or grown too large --------------------------------
+// --- The end of the program however the window goes ----------------------
 
 struct WindowEnd {
     const char* name;
-    void (*take_away)(WindowId);
+    void (*take_away)(ProgramRun&, WindowId);
+    int signal;  // the signal that ends the program; 0: status 0 and no message
 };
 
-void PrintTo(const WindowEnd& end, std::ostream* out) { *out << end.name; }
+const WindowEnd kEnds[] = {
+    {"ClosedByProtocol", [](ProgramRun&, WindowId w) { display->request_close(w); }, 0},
+    {"DestroyedByAnotherClient", [](ProgramRun&, WindowId w) { display->destroy(w); }, 0},
+    {"ConnectionClosed", [](ProgramRun&, WindowId w) { display->kill_client(w); }, 0},
+    {"Terminated", [](ProgramRun& run, WindowId) { run.terminate(); }, SIGTERM},
+};
 
-const WindowEnd kClosed{"ClosedByProtocol", [](WindowId w) { display->request_close(w); }};
-const WindowEnd kDestroyed{"DestroyedByAnotherClient", [](WindowId w) { display->destroy(w); }};
-const WindowEnd kCut{"ConnectionClosed", [](WindowId w) { display->kill_client(w); }};
-
-// Whatever takes the window away, the program ends as a closed window ends it.
-void expect_end_as_closing(const WindowEnd& end) {
+void expect_end(const WindowEnd& end) {
     WindowUnderTest under_test(kScenes[0].scene);
-    const WindowId window = under_test.wait_for_window();
-    ASSERT_NE(window, kNoWindow) << under_test.errors();
-    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
-    end.take_away(window);
+    const WindowId window = under_test.wait_until_shown();
+    ASSERT_NE(window, kNoWindow);
+    end.take_away(under_test.run(), window);
     ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program runs on without its window";
-    EXPECT_EQ(under_test.run().exit_status(), 0) << "ended by signal " << under_test.run().signal_number();
+    EXPECT_EQ(under_test.run().signal_number(), end.signal);
+    if (end.signal == 0) {
+        EXPECT_EQ(under_test.run().exit_status(), 0);
+    }
     EXPECT_EQ(under_test.errors(), "");
 }
 
-class WindowTakenAway : public testing::TestWithParam<WindowEnd> {};
-
-TEST_P(WindowTakenAway, EndsTheProgramAsClosingDoes) { expect_end_as_closing(GetParam()); }
+class WindowEnds : public testing::TestWithParam<WindowEnd> {};
+TEST_P(WindowEnds, TheProgram) { expect_end(GetParam()); }
 
 // The same under a window manager, which puts the window into a frame.
-class WindowTakenAwayUnderWindowManager : public testing::TestWithParam<WindowEnd> {};
-
-TEST_P(WindowTakenAwayUnderWindowManager, EndsTheProgramAsClosingDoes) {
+class WindowEndsUnderWindowManager : public testing::TestWithParam<WindowEnd> {};
+TEST_P(WindowEndsUnderWindowManager, TheProgram) {
     const auto deadline = std::chrono::steady_clock::now() + kWindowTimeout;
     while (!display->managed() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(20ms);
     ASSERT_TRUE(display->managed()) << "no window manager on the display";
-    expect_end_as_closing(GetParam());
+    expect_end(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Ends, WindowTakenAway, testing::Values(kDestroyed, kCut),
-                         [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Ends, WindowTakenAwayUnderWindowManager, testing::Values(kClosed, kDestroyed, kCut),
-                         [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); });
+const auto kEndName = [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Ways, WindowEnds, testing::ValuesIn(kEnds), kEndName);
+INSTANTIATE_TEST_SUITE_P(Ways, WindowEndsUnderWindowManager, testing::ValuesIn(kEnds), kEndName);
 
 // Asked for more than the renderer can hold (its viewport limit is 16384 and
 // 16384 x 16384 takes 2.2 GB), the window shrinks back to the bound and
@@ -274,10 +271,8 @@ class OversizedWindow : public testing::TestWithParam<int> {};
 TEST_P(OversizedWindow, ShrinksBackInBoundedMemoryAndStillShowsTheScene) {
     const int asked = GetParam();
     WindowUnderTest under_test(kScenes[0].scene);
-    const WindowId window = under_test.wait_for_window();
-    ASSERT_NE(window, kNoWindow) << under_test.errors();
-    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
-
+    const WindowId window = under_test.wait_until_shown();
+    ASSERT_NE(window, kNoWindow);
     display->resize(window, asked, asked);
     const auto deadline = std::chrono::steady_clock::now() + kPictureTimeout;
     std::optional<WindowGeometry> size;
@@ -323,12 +318,6 @@ struct SilentDisplay {
     ~SilentDisplay() { close(fd); }
 };
 
-std::string cannot_open_message(const std::string& why) {
-    return "Greska: prozor ne moze da se otvori: " + why +
-           ".\nRed sa merenjem je upisan u datoteku statistika.out.\n"
-           "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n";
-}
-
 // The program computes, appends its line, then names what is wrong with the
 // display and ends with status 1, without the toolkit's or the graphics
 // library's own messages.
@@ -337,7 +326,9 @@ void expect_refused(const std::string& display_name, const std::vector<std::stri
     WindowUnderTest under_test(kScenes[0].scene, display_name, arguments);
     ASSERT_TRUE(under_test.run().wait_for_exit(kWindowTimeout)) << "still waiting for the display";
     EXPECT_EQ(under_test.run().exit_status(), 1);
-    EXPECT_EQ(under_test.errors(), cannot_open_message(why));
+    EXPECT_EQ(under_test.errors(), "Greska: prozor ne moze da se otvori: " + why +
+                                       ".\nRed sa merenjem je upisan u datoteku statistika.out.\n"
+                                       "Sliku prozora bez ekrana daje scripts/snapshot PROGRAM SLIKA.png.\n");
     EXPECT_TRUE(is_log_line(under_test.log(), label_stem + "(n=10)")) << under_test.log();
 }
 
