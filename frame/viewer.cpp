@@ -88,8 +88,13 @@ void draw_points() {
     }
 }
 
-}  // namespace
+struct WindowSize {
+    int width;
+    int height;
+};
 
+// The largest size up to width x height that the renderer holds: sides at
+// most most_side_length, area at most kMostDrawablePixels.
 WindowSize bounded_window_size(int width, int height, int most_side_length) {
     const int side = std::max(most_side_length, 1);
     WindowSize size{std::min(width, side), std::min(height, side)};
@@ -102,6 +107,8 @@ WindowSize bounded_window_size(int width, int height, int most_side_length) {
     }
     return size;
 }
+
+}  // namespace
 
 void show_scene(int argc, char** argv) {
     int glut_argc = argc;

@@ -10,20 +10,12 @@
 void show_scene(int argc, char** argv);
 
 // GLUT reshape callback: viewport, projection and camera for the new size.
-// A size past what the renderer can hold (bounded_window_size) is not drawn
-// at: the window is asked to shrink back to the bound instead.
+// A size past what the renderer can hold (sides past its viewport limit or
+// 8192, more than 4096 x 4096 pixels) is not drawn at: the window is asked
+// to shrink back to the bound, keeping its shape, instead.
 void on_reshape(int width, int height);
 
 // GLUT display callback: circles, lines, segments, then points, so points
 // lie on top of the outline. Draws nothing while the window is oversized.
 void on_display();
 
-struct WindowSize {
-    int width;
-    int height;
-};
-
-// The largest size up to width x height whose sides are at most
-// most_side_length and whose area the software renderer holds in bounded
-// memory (at most 4096 x 4096 pixels, shrunk on both sides alike).
-WindowSize bounded_window_size(int width, int height, int most_side_length);
