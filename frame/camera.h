@@ -1,6 +1,6 @@
 // Where the viewer's camera stands: it looks down the z axis at the centre of
-// the scene's bounding box, with a 45 degree vertical field of view, from the
-// distance at which the whole box fits the window with a small margin.
+// the box of what the scene holds, with a 45 degree vertical field of view,
+// from the distance at which the whole box fits the window with a small margin.
 #pragma once
 
 #include "point.h"
@@ -28,6 +28,17 @@ inline constexpr double kFieldOfViewDegrees = 45.0;
 // Share of the window's half-size that the box's half-size may take at most;
 // the rest is margin, so points drawn at the box's edge stay whole in view.
 inline constexpr double kFillRatio = 0.92;
+
+struct Box {
+    Point lower;
+    Point upper;
+};
+
+// The box of the scene's points and segment ends, which the camera frames.
+// Unlike scene_min and scene_max it does not keep the start corners (0, 0)
+// and (1024, 700), so a set far from them fills the window all the same. A
+// scene without points and segments gives the bounds scene_min, scene_max.
+Box framed_box();
 
 // Frames the box [lower, upper] for a viewport of width x height pixels
 // (a height below 1 counts as 1). An inverted box (empty scene) is framed

@@ -30,7 +30,7 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
     if (h > 0) add_outline(hull, h);
     // Asked before the toolkit starts, which would only report in its own
     // words and end the program.
-    const std::string no_display = display_problem();
+    const std::string no_display = display_problem(argc, argv);
     if (!no_display.empty()) {
         std::fprintf(stderr,
                      "Greska: prozor ne moze da se otvori: %s.\n"

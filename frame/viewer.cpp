@@ -3,10 +3,12 @@
 #include "camera.h"
 #include "palette.h"
 #include "scene.h"
+#include "window_watch.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,9 +23,20 @@ constexpr int kCircleVertices = 100;
 constexpr double kCircleStep = 0.06283185307179587;  // 2 pi / 100
 constexpr double kLineReach = 100.0;
 
-// The bounds as show_scene found them; every reshape frames the camera on them.
-Point framed_lower;
-Point framed_upper;
+// The box of the scene as show_scene found it; every reshape frames the
+// camera on it.
+Box framed;
+
+// The largest drawable the renderer is asked to hold. A software renderer
+// keeps colour, back and depth buffers of the whole window in memory (about
+// 8 bytes a pixel), and past its viewport limit it fails outright. The bound
+// on the area leaves room for a 5K screen; a larger window is shrunk back.
+constexpr int kMostDrawableSide = 8192;
+constexpr long long kMostDrawablePixels = 4096LL * 4096LL;
+int most_side = kMostDrawableSide;  // lowered to the renderer's viewport limit
+// Whether the window is larger than that bound now: until it has been
+// shrunk back, nothing is drawn into it.
+bool oversized = false;
 
 void draw_circles() {
     for (const Circle& c : scene_circles) {
@@ -75,6 +88,26 @@ void draw_points() {
     }
 }
 
+struct WindowSize {
+    int width;
+    int height;
+};
+
+// The largest size up to width x height that the renderer holds: sides at
+// most most_side_length, area at most kMostDrawablePixels.
+WindowSize bounded_window_size(int width, int height, int most_side_length) {
+    const int side = std::max(most_side_length, 1);
+    WindowSize size{std::min(width, side), std::min(height, side)};
+    const long long area = static_cast<long long>(std::max(size.width, 1)) * std::max(size.height, 1);
+    if (area > kMostDrawablePixels) {
+        // Shrunk on both sides alike, so the window keeps its shape.
+        const double shrink = std::sqrt(static_cast<double>(kMostDrawablePixels) / static_cast<double>(area));
+        size.width = std::max(1, static_cast<int>(size.width * shrink));
+        size.height = std::max(1, static_cast<int>(size.height * shrink));
+    }
+    return size;
+}
+
 }  // namespace
 
 void show_scene(int argc, char** argv) {
@@ -89,8 +122,14 @@ void show_scene(int argc, char** argv) {
     glutCreateWindow(kWindowTitle);
     glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
 
-    framed_lower = scene_min;
-    framed_upper = scene_max;
+    GLint viewport_limit[2] = {0, 0};
+    glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport_limit);
+    most_side = kMostDrawableSide;
+    if (viewport_limit[0] > 0) most_side = std::min(most_side, viewport_limit[0]);
+    if (viewport_limit[1] > 0) most_side = std::min(most_side, viewport_limit[1]);
+    oversized = false;
+    framed = framed_box();
+    watch_window();
 
     glutDisplayFunc(on_display);
     glutReshapeFunc(on_reshape);
@@ -99,7 +138,15 @@ void show_scene(int argc, char** argv) {
 
 void on_reshape(int width, int height) {
     if (height == 0) height = 1;
-    const CameraView view = frame_camera(framed_lower, framed_upper, width, height);
+    const WindowSize bounded = bounded_window_size(width, height, most_side);
+    oversized = bounded.width != width || bounded.height != height;
+    if (oversized) {
+        // The window system is asked for the bounded size; its answer comes
+        // back as another reshape, which frames the camera for it.
+        glutReshapeWindow(bounded.width, bounded.height);
+        return;
+    }
+    const CameraView view = frame_camera(framed.lower, framed.upper, width, height);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -118,6 +165,7 @@ void on_reshape(int width, int height) {
 }
 
 void on_display() {
+    if (oversized) return;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glPushMatrix();
     draw_circles();

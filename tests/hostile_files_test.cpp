@@ -418,8 +418,9 @@ struct Terminal {
 
 const std::string kAllShown(1, '\0');  // never shown: wait_for reads to the end
 
+// Run on a virtual display of its own (tests/CMakeLists.txt).
 TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
-    VirtualDisplay display(1280, 1024);
+    VirtualDisplay display;
     const std::string window_line = "Prozor \"Geometrija - prikaz zadatka\" se otvara; za kraj ga zatvorite.\n";
     for (const std::string& program : kPrograms) {
         for (const bool in_background : {false, true}) {

@@ -1,5 +1,6 @@
 // The real hull programs, run as a user would: in a directory of their own,
-// on a point file, with or without a display.
+// on a point file, with or without a display (CTest runs this suite under
+// xvfb-run, which names its virtual server in DISPLAY).
 #include "file_names.h"
 #include "capacities.h"
 #include "program_run.h"
@@ -84,7 +85,7 @@ void run_until_window(const std::string& program, const ScratchDir& dir, const V
 }
 
 TEST(Programs, BruteThenChainLeaveOneLineEachInOrder) {
-    VirtualDisplay display(1280, 1024);
+    VirtualDisplay display;
     ScratchDir dir;
     dir.write(kPointFileName, "5 3\n17 240\n0 0\n299 10\n150 150\n17 240\n");
     run_until_window(HULL_BRUTE_BIN, dir, display);

@@ -89,6 +89,28 @@ TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
               (std::array<float, 3>{-50, -25, static_cast<float>(-view.distance)}));
 }
 
+// A window past the renderer's viewport limit, past 8192 a side or past
+// 4096 x 4096 pixels is asked to shrink to the bound and not drawn into.
+TEST_F(ViewerTest, OversizedWindowsAreShrunkBackAndNotDrawn) {
+    const struct {
+        int limit;
+        std::array<int, 2> size;
+        std::array<int, 2> asked;  // {-1, -1}: none, the window is drawn
+    } cases[] = {{16384, {1024, 700}, {-1, -1}},     {16384, {32767, 32767}, {4096, 4096}},
+                 {16384, {16384, 100}, {8192, 100}}, {2048, {3000, 100}, {2048, 100}}};
+    for (const auto& c : cases) {
+        gl_recording.clear();
+        gl_recording.viewport_limit = {c.limit, c.limit};
+        char* argv[] = {nullptr};
+        show_scene(0, argv);
+        gl_recording.clears = 0;
+        on_reshape(c.size[0], c.size[1]);
+        on_display();
+        EXPECT_EQ(gl_recording.reshape_asked, c.asked) << c.size[0] << "x" << c.size[1];
+        EXPECT_EQ(gl_recording.clears, c.asked[0] < 0 ? 1 : 0) << c.size[0] << "x" << c.size[1];
+    }
+}
+
 TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
     add_point(Point{-3e38f, -3e38f, 9}, 2);
     add_point(Point{3e38f, 3e38f, 9}, 2);

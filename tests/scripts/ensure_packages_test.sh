@@ -30,7 +30,7 @@ stub "$apt" apt-get 'echo "$*" >>"$APT_CALLS"'
 # Another distribution: the tools, and a compiler that knows every header
 # but those in MISSING_HEADERS.
 tools=$work/tools
-for tool in cmake make xdotool xauth Xvfb xwd convert qconvex gnuplot python3 clang++ flock; do stub "$tools" "$tool" 'exit 0'; done
+for tool in cmake make xdotool xauth Xvfb xvfb-run twm xwd convert qconvex gnuplot python3 clang++ flock; do stub "$tools" "$tool" 'exit 0'; done
 compiler=$work/compiler
 stub "$compiler" c++ 'input=$(</dev/stdin); for h in $MISSING_HEADERS; do [[ $input == *"<$h>"* ]] && exit 1; done; exit 0'
 

@@ -1,5 +1,7 @@
 #include "recording_gl.h"
 
+#include "window_watch.h"
+
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
@@ -39,6 +41,11 @@ void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
 }
 void glScaled(GLdouble x, GLdouble, GLdouble) {
     if (in_model_view) gl_recording.scale *= x;
+}
+void glGetIntegerv(GLenum what, GLint* values) {
+    if (what != GL_MAX_VIEWPORT_DIMS) return;
+    values[0] = gl_recording.viewport_limit[0];
+    values[1] = gl_recording.viewport_limit[1];
 }
 void glViewport(GLint x, GLint y, GLsizei w, GLsizei h) { gl_recording.viewport = {x, y, w, h}; }
 void glPushMatrix() { ++gl_recording.matrix_depth; }
@@ -81,4 +88,7 @@ void glutMainLoop() {
     if (display_callback) display_callback();
 }
 void glutSwapBuffers() { ++gl_recording.frames_shown; }
+void glutReshapeWindow(int w, int h) { gl_recording.reshape_asked = {w, h}; }
 }
+
+void watch_window() { gl_recording.window_watched = true; }

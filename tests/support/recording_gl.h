@@ -1,6 +1,7 @@
 // A stand-in for OpenGL, GLU and GLUT that keeps what the viewer asks for:
 // the window it opens, the camera it sets and the shapes it draws, so the
-// viewer can be tested without a display. Linked instead of the real libraries.
+// viewer can be tested without a display. Linked instead of the real libraries
+// (and of the window watch, which needs a real display).
 #pragma once
 
 #include <array>
@@ -29,6 +30,9 @@ struct GlRecording {
     bool main_loop_returns_on_close = false;
     std::array<float, 4> clear_colour{-1, -1, -1, -1};
     bool main_loop_entered = false;
+    bool window_watched = false;  // watch_window was called
+    std::array<int, 2> viewport_limit{16384, 16384};  // GL_MAX_VIEWPORT_DIMS
+    std::array<int, 2> reshape_asked{-1, -1};       // the last glutReshapeWindow
 
     // The camera of the last reshape.
     std::array<int, 4> viewport{-1, -1, -1, -1};

@@ -11,9 +11,12 @@
 #include <unistd.h>
 
 ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display,
-                       const std::function<void()>& in_child) {
+                       const std::function<void()>& in_child, const std::vector<std::string>& arguments) {
     const std::string out = (folder / "stdout.txt").string();
     const std::string err = (folder / "stderr.txt").string();
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork failed");
     if (pid_ == 0) {
@@ -36,7 +39,7 @@ ProgramRun::ProgramRun(const std::string& program, const std::filesystem::path& 
         const std::string asan_options = (asan != nullptr && *asan != '\0' ? std::string(asan) + ":" : "") + "detect_leaks=0";
         setenv("ASAN_OPTIONS", asan_options.c_str(), 1);
         if (in_child) in_child();
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
 }

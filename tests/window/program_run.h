@@ -8,15 +8,16 @@
 #include <functional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 class ProgramRun {
 public:
-    // Starts program in folder with DISPLAY=display; throws std::runtime_error
-    // if it cannot be started. Its output goes to folder/stdout.txt and
-    // folder/stderr.txt. in_child, if given, runs in the new process just
-    // before the program is started (to set a limit, say).
+    // Starts program with the arguments in folder with DISPLAY=display;
+    // throws std::runtime_error if it cannot be started. Its output goes to
+    // folder/stdout.txt and folder/stderr.txt. in_child, if given, runs in the
+    // new process just before the program is started (to set a limit, say).
     ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& display,
-               const std::function<void()>& in_child = {});
+               const std::function<void()>& in_child = {}, const std::vector<std::string>& arguments = {});
     // Kills the program if it is still running.
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;

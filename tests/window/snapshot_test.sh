@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # scripts/snapshot on a good and on a bad point file: the picture of the
 # window alone on a good one; the program's status and message, and no
-# picture, on a bad one; and no process left behind either way.
+# picture, on a bad one; and no process left behind either way. Then odd
+# picture names, which are drawn, and bad settings, which are refused before
+# anything runs.
 #   snapshot_test.sh SNAPSHOT PROGRAM
 set -uo pipefail
 snapshot=$1
@@ -40,6 +42,39 @@ status=$?
 grep -q 'generator.test' err.txt || fail "bad file: the program's message is missing: $(cat err.txt)"
 [[ ! -e bad.png ]] || fail "bad file: a picture was written"
 [[ $(left_behind) -eq 0 ]] || fail "bad file: processes left running"
+
+pixels() { convert png:- rgb:- <"$1" | od -An -tx1; }  # the picture's pixels, whatever its name
+reference=$(pixels good.png)
+printf '5 1\n0 0\n300 0\n300 300\n0 300\n150 150\n' >generator.test
+# Names a user can make: quotes, spaces, a leading dash, a line break.
+for name in "it's \"a\" b.png" "-dash.png" $'two\nlines.png'; do
+  "$snapshot" "$program" "$name" >out.txt 2>err.txt || fail "name [$name]: $(cat err.txt)"
+  [[ $(pixels "$name") == "$reference" ]] || fail "name [$name]: not the same picture"
+  [[ ! -s out.txt ]] || fail "name [$name]: wrote on standard output"
+done
+compgen -G '.snapshot.*' >/dev/null && fail "a partial picture was left behind"
+
+# refused STATUS MESSAGE [VAR=VALUE...] COMMAND...: ends with STATUS and
+# exactly MESSAGE on standard error, nothing on standard output.
+refused() {
+  local expected_status=$1 message=$2
+  shift 2
+  env "$@" >out.txt 2>err.txt
+  local status=$?
+  [[ $status -eq $expected_status ]] || fail "$*: status $status"
+  [[ $(cat err.txt) == "$message" ]] || fail "$*: said [$(cat err.txt)]"
+  [[ ! -s out.txt ]] || fail "$*: wrote on standard output"
+}
+refused 2 "snapshot: SNAPSHOT_TIMEOUT='abc' nije ceo broj sekundi od 1 do 999999999" \
+  SNAPSHOT_TIMEOUT=abc "$snapshot" "$program" t.png
+# shellcheck disable=SC2016  # the value is code that must not run
+refused 2 "snapshot: SNAPSHOT_TIMEOUT='a[\$(touch hacked)]' nije ceo broj sekundi od 1 do 999999999" \
+  'SNAPSHOT_TIMEOUT=a[$(touch hacked)]' "$snapshot" "$program" t.png
+refused 1 "snapshot: ne mogu da napravim privremeni direktorijum u '$work/none' (TMPDIR)" \
+  TMPDIR="$work/none" "$snapshot" "$program" t.png
+refused 2 "snapshot: ime slike 'window.jpg' ne zavrsava se na .png" "$snapshot" "$program" window.jpg
+refused 1 "snapshot: ne mogu da pisem u direktorijum 'missing'" "$snapshot" "$program" missing/t.png
+[[ ! -e hacked && ! -e t.png ]] || fail "a refused run wrote something"
 
 (( failures == 0 )) && echo "snapshot: all checks passed"
 exit $(( failures > 0 ))

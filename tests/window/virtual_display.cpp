@@ -4,14 +4,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
 #include <stdexcept>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,19 +28,6 @@ bool without_x_errors(Display* display, Body body) {
     return x_errors == before;
 }
 
-// Reads "N\n" from the descriptor the server announces its display on.
-std::string read_display_number(int fd) {
-    std::string text;
-    for (;;) {
-        pollfd p{fd, POLLIN, 0};
-        if (poll(&p, 1, 15000) <= 0) break;  // no word from the server in 15 s
-        char c;
-        if (read(fd, &c, 1) != 1 || c == '\n') break;
-        text += c;
-    }
-    return text;
-}
-
 unsigned channel(unsigned long pixel, unsigned long mask) {
     if (mask == 0) return 0;
     int shift = 0;
@@ -58,73 +39,48 @@ unsigned channel(unsigned long pixel, unsigned long mask) {
 
 }  // namespace
 
-VirtualDisplay::VirtualDisplay(int width, int height) {
-    int announce[2];
-    if (pipe(announce) != 0) throw std::runtime_error("pipe failed");
-    const std::string fd_text = std::to_string(announce[1]);
-    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-
-    server_pid_ = fork();
-    if (server_pid_ < 0) throw std::runtime_error("fork failed");
-    if (server_pid_ == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive the tests
-        close(announce[0]);
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(quiet, STDOUT_FILENO);
-        dup2(quiet, STDERR_FILENO);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd_text.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(announce[1]);
-    const std::string number = read_display_number(announce[0]);
-    close(announce[0]);
-    if (number.empty()) {
-        shut_down();
-        throw std::runtime_error("Xvfb did not announce a display (is it installed?)");
-    }
-    name_ = ":" + number;
+VirtualDisplay::VirtualDisplay() {
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || *name == '\0')
+        throw std::runtime_error("DISPLAY is not set: run the window tests under xvfb-run (as CTest does)");
+    name_ = name;
     XSetErrorHandler(count_x_error);
-    display_ = XOpenDisplay(name_.c_str());
-    if (display_ == nullptr) {
-        shut_down();
-        throw std::runtime_error("cannot connect to the virtual display " + name_);
-    }
+    display_ = XOpenDisplay(name);
+    if (display_ == nullptr) throw std::runtime_error("cannot connect to the display " + name_);
 }
 
-VirtualDisplay::~VirtualDisplay() { shut_down(); }
+VirtualDisplay::~VirtualDisplay() { XCloseDisplay(display_); }
 
-void VirtualDisplay::shut_down() {
-    if (display_ != nullptr) XCloseDisplay(display_);
-    display_ = nullptr;
-    if (server_pid_ > 0) {
-        kill(server_pid_, SIGTERM);
-        waitpid(server_pid_, nullptr, 0);
-    }
-    server_pid_ = -1;
-}
+namespace {
 
-WindowId VirtualDisplay::find_window(const std::string& title) const {
+// Depth-first below parent: the first viewable window with the title.
+Window find_below(Display* display, Window parent, const std::string& title) {
     Window root_return = None;
-    Window parent = None;
+    Window parent_return = None;
     Window* children = nullptr;
     unsigned count = 0;
+    if (XQueryTree(display, parent, &root_return, &parent_return, &children, &count) == 0) return None;
     Window found = None;
-    without_x_errors(display_, [&] {
-        if (XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent, &children, &count) == 0) return;
-        for (unsigned i = 0; i < count && found == None; ++i) {
-            XWindowAttributes attributes;
-            if (XGetWindowAttributes(display_, children[i], &attributes) == 0 ||
-                attributes.map_state != IsViewable)
-                continue;
-            char* name = nullptr;
-            if (XFetchName(display_, children[i], &name) != 0 && name != nullptr) {
-                if (title == name) found = children[i];
-                XFree(name);
-            }
+    for (unsigned i = 0; i < count && found == None; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, children[i], &attributes) == 0 || attributes.map_state != IsViewable)
+            continue;
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) != 0 && name != nullptr) {
+            if (title == name) found = children[i];
+            XFree(name);
         }
-    });
+        if (found == None) found = find_below(display, children[i], title);
+    }
     if (children != nullptr) XFree(children);
+    return found;
+}
+
+}  // namespace
+
+WindowId VirtualDisplay::find_window(const std::string& title) const {
+    Window found = None;
+    without_x_errors(display_, [&] { found = find_below(display_, DefaultRootWindow(display_), title); });
     return found;
 }
 
@@ -184,4 +140,21 @@ void VirtualDisplay::request_close(WindowId window) const {
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display_, window, False, NoEventMask, &event);
     XSync(display_, False);
+}
+
+void VirtualDisplay::destroy(WindowId window) const {
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+}
+
+void VirtualDisplay::kill_client(WindowId window) const {
+    XKillClient(display_, window);
+    XSync(display_, False);
+}
+
+bool VirtualDisplay::managed() const {
+    // Only one client may redirect the root's children: the window manager.
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display_, DefaultRootWindow(display_), &attributes);
+    return (attributes.all_event_masks & SubstructureRedirectMask) != 0;
 }

@@ -1,12 +1,12 @@
-// A private virtual X server (Xvfb, drawn by Mesa's software renderer) and an
-// Xlib connection to it: the window tests look at the programs' windows
+// A connection to the virtual X server the window tests run on (started by
+// xvfb-run, which names it in DISPLAY; Mesa's software renderer draws the
+// programs' windows): the tests look at, resize and take away those windows
 // through it.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 // A window's contents, row by row from the top, three bytes (red, green,
@@ -36,11 +36,9 @@ struct WindowGeometry {
 
 class VirtualDisplay {
 public:
-    // Starts the server on a free display number with one screen of
-    // width x height pixels at 24 bits and connects to it. The server ends
-    // with this object, or with the process if that ends first.
-    // Throws std::runtime_error if either step fails.
-    VirtualDisplay(int width, int height);
+    // Connects to the server named by DISPLAY.
+    // Throws std::runtime_error if DISPLAY is unset or the connection fails.
+    VirtualDisplay();
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
@@ -48,7 +46,8 @@ public:
     // The DISPLAY value of the server, e.g. ":3".
     const std::string& name() const { return name_; }
 
-    // A viewable top-level window with exactly this title, or kNoWindow.
+    // A viewable window with exactly this title, at any depth below the root
+    // (a window manager puts it inside a frame of its own), or kNoWindow.
     WindowId find_window(const std::string& title) const;
 
     // Position on the screen and size, or nothing if the window is gone.
@@ -64,10 +63,17 @@ public:
     // button does (WM_DELETE_WINDOW).
     void request_close(WindowId window) const;
 
-private:
-    void shut_down();  // disconnects and ends the server, whatever has been started
+    // Destroys the window from this client, as xdotool windowclose does.
+    void destroy(WindowId window) const;
 
-    pid_t server_pid_ = -1;
+    // Closes the connection of the window's client, as xkill does or the end
+    // of a session.
+    void kill_client(WindowId window) const;
+
+    // Whether some client (a window manager) manages the top-level windows.
+    bool managed() const;
+
+private:
     std::string name_;
     _XDisplay* display_ = nullptr;
 };

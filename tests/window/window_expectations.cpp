@@ -201,6 +201,7 @@ private:
 PicturePosition expected_position(const ShownScene& scene, Point p, int width, int height) {
     Point lower{1024.0f, 700.0f};
     Point upper{0.0f, 0.0f};
+    if (!scene.points.empty()) lower = upper = scene.points.front();
     for (const Point& q : scene.points) {
         lower = {std::min(lower.x, q.x), std::min(lower.y, q.y)};
         upper = {std::max(upper.x, q.x), std::max(upper.y, q.y)};

@@ -22,8 +22,9 @@ struct PicturePosition {
 };
 
 // Where the point lands in a width x height window showing the scene: the
-// scene's bounds start at (1024, 700)-(0, 0) and widen with every point; the
-// camera frames them (frame_camera) with a 45 degree perspective.
+// camera frames the box of the points (frame_camera) with a 45 degree
+// perspective; a scene without points keeps the start corners
+// (1024, 700)-(0, 0).
 PicturePosition expected_position(const ShownScene& scene, Point p, int width, int height);
 
 // Everything that is wrong with the picture as a view of the scene: a point

@@ -1,9 +1,12 @@
 // The hull programs in a real window on a virtual X server: size and place of
 // the window, the log line written before it opens, every point and the hull
-// outline where the camera puts them (before and after a resize), and a clean
-// end when the window is closed or the program is terminated.
+// outline where the camera puts them (before and after a resize, or after
+// growing past what the renderer holds), the end of the program however the
+// window goes, and the programs' own words for a display that cannot be used.
 //
-//   window_tests [gtest options] PROGRAM LABEL    (LABEL: "n^3" or "n*logn")
+//   xvfb-run -a -s "-screen 0 1280x1024x24" window_tests [gtest options] PROGRAM LABEL
+//     (LABEL: "n^3" or "n*logn"). The suites *UnderWindowManager need a
+//     window manager, WithoutGlx a server run with "-extension GLX".
 #include "file_names.h"
 #include "program_run.h"
 #include "support/scratch_dir.h"
@@ -22,6 +25,10 @@
 #include <sstream>
 #include <thread>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -38,11 +45,11 @@ std::string program_path;
 std::string label_stem;
 VirtualDisplay* display = nullptr;
 
-// One X server for the whole run; the screen has room for the window at
-// (100, 50) in both sizes the tests give it.
+// One X server for the whole run, started by xvfb-run; its screen has room
+// for the window at (100, 50) in both sizes the tests give it.
 class DisplayEnvironment : public testing::Environment {
 public:
-    void SetUp() override { server_ = std::make_unique<VirtualDisplay>(1280, 1024); display = server_.get(); }
+    void SetUp() override { server_ = std::make_unique<VirtualDisplay>(); display = server_.get(); }
     void TearDown() override { display = nullptr; server_.reset(); }
 
 private:
@@ -74,6 +81,16 @@ struct NamedScene {
     ShownScene scene;
 };
 
+// 484 points 100000 units from the origin in a square of 300: a
+// quadrilateral around a grid, as a data set of city coordinates might be.
+ShownScene far_away_set() {
+    const std::vector<Point> corners{{100000, 50000}, {100300, 50010}, {100290, 50300}, {100005, 50295}};
+    ShownScene scene{corners, corners};
+    for (int i = 0; i < 20; ++i)
+        for (int j = 0; j < 24; ++j) scene.points.push_back({100020.0f + 13 * i, 50030.0f + 10 * j});
+    return scene;
+}
+
 void PrintTo(const NamedScene& scene, std::ostream* out) { *out << scene.name; }
 
 const NamedScene kScenes[] = {
@@ -94,14 +111,18 @@ const NamedScene kScenes[] = {
      {{{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}, {0, 0}, {1e38f, -1e38f}},
       {{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}}}},
     {"NoPoints", {{}, {}}},
+    {"FarFromTheStartCorners", far_away_set()},
 };
 
 // A program run on a scene, up to its window.
 class WindowUnderTest {
 public:
-    explicit WindowUnderTest(const ShownScene& scene) : scene_(scene) {
+    explicit WindowUnderTest(const ShownScene& scene, const std::string& display_name = display->name(),
+                             const std::vector<std::string>& arguments = {})
+        : scene_(scene) {
         write_point_file(folder_.path(), scene);
-        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display->name());
+        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display_name, std::function<void()>{},
+                                            arguments);
     }
 
     ProgramRun& run() { return *run_; }
@@ -116,6 +137,16 @@ public:
             std::this_thread::sleep_for(20ms);
         }
         return kNoWindow;
+    }
+
+    // The window once it shows the scene at 1024 x 700; kNoWindow if it never does.
+    WindowId wait_until_shown() {
+        const WindowId window = wait_for_window();
+        EXPECT_NE(window, kNoWindow) << "no window; standard error:\n" << errors();
+        if (window != kNoWindow) {
+            EXPECT_TRUE(wait_for_picture(window, 1024, 700).empty());
+        }
+        return window;
     }
 
     // Polls the window until it shows the scene at width x height; the
@@ -188,14 +219,133 @@ TEST_P(ProgramWindow, ShowsThePointsAndTheHullInEverySizeAndClosesCleanly) {
 INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
                          [](const testing::TestParamInfo<NamedScene>& info) { return std::string(info.param.name); });
 
-TEST(ProgramWindowEnd, EndsOnTerminateWhileShowing) {
+// --- The end of the program however the window goes ----------------------
+
+struct WindowEnd {
+    const char* name;
+    void (*take_away)(ProgramRun&, WindowId);
+    int signal;  // the signal that ends the program; 0: status 0 and no message
+};
+
+const WindowEnd kEnds[] = {
+    {"ClosedByProtocol", [](ProgramRun&, WindowId w) { display->request_close(w); }, 0},
+    {"DestroyedByAnotherClient", [](ProgramRun&, WindowId w) { display->destroy(w); }, 0},
+    {"ConnectionClosed", [](ProgramRun&, WindowId w) { display->kill_client(w); }, 0},
+    {"Terminated", [](ProgramRun& run, WindowId) { run.terminate(); }, SIGTERM},
+};
+
+void expect_end(const WindowEnd& end) {
     WindowUnderTest under_test(kScenes[0].scene);
-    const WindowId window = under_test.wait_for_window();
-    ASSERT_NE(window, kNoWindow) << under_test.errors();
-    EXPECT_TRUE(under_test.wait_for_picture(window, 1024, 700).empty());
-    under_test.run().terminate();
-    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program ignored SIGTERM";
-    EXPECT_EQ(under_test.run().signal_number(), SIGTERM);
+    const WindowId window = under_test.wait_until_shown();
+    ASSERT_NE(window, kNoWindow);
+    end.take_away(under_test.run(), window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program runs on without its window";
+    EXPECT_EQ(under_test.run().signal_number(), end.signal);
+    if (end.signal == 0) {
+        EXPECT_EQ(under_test.run().exit_status(), 0);
+    }
+    EXPECT_EQ(under_test.errors(), "");
+}
+
+class WindowEnds : public testing::TestWithParam<WindowEnd> {};
+TEST_P(WindowEnds, TheProgram) { expect_end(GetParam()); }
+
+// The same under a window manager, which puts the window into a frame.
+class WindowEndsUnderWindowManager : public testing::TestWithParam<WindowEnd> {};
+TEST_P(WindowEndsUnderWindowManager, TheProgram) {
+    const auto deadline = std::chrono::steady_clock::now() + kWindowTimeout;
+    while (!display->managed() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(display->managed()) << "no window manager on the display";
+    expect_end(GetParam());
+}
+
+const auto kEndName = [](const testing::TestParamInfo<WindowEnd>& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Ways, WindowEnds, testing::ValuesIn(kEnds), kEndName);
+INSTANTIATE_TEST_SUITE_P(Ways, WindowEndsUnderWindowManager, testing::ValuesIn(kEnds), kEndName);
+
+// Asked for more than the renderer can hold (its viewport limit is 16384 and
+// 16384 x 16384 takes 2.2 GB), the window shrinks back to the bound and
+// draws the scene again when it is brought back.
+class OversizedWindow : public testing::TestWithParam<int> {};
+
+TEST_P(OversizedWindow, ShrinksBackInBoundedMemoryAndStillShowsTheScene) {
+    const int asked = GetParam();
+    WindowUnderTest under_test(kScenes[0].scene);
+    const WindowId window = under_test.wait_until_shown();
+    ASSERT_NE(window, kNoWindow);
+    display->resize(window, asked, asked);
+    const auto deadline = std::chrono::steady_clock::now() + kPictureTimeout;
+    std::optional<WindowGeometry> size;
+    while (under_test.run().running() && std::chrono::steady_clock::now() < deadline) {
+        size = display->geometry(window);
+        if (size && size->width < asked && size->width > 1024) break;
+        std::this_thread::sleep_for(50ms);
+    }
+    ASSERT_TRUE(under_test.run().running()) << "ended by signal " << under_test.run().signal_number();
+    ASSERT_TRUE(size.has_value());
+    EXPECT_LE(static_cast<long long>(size->width) * size->height, 4096LL * 4096LL)
+        << "still " << size->width << "x" << size->height;
+
+    display->resize(window, 1024, 700);
+    const std::vector<std::string> problems = under_test.wait_for_picture(window, 1024, 700);
+    EXPECT_TRUE(problems.empty()) << "back at 1024x700:\n" << joined(problems);
+    display->request_close(window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout));
+    EXPECT_EQ(under_test.run().exit_status(), 0);
+    EXPECT_LT(under_test.run().peak_memory_kb(), 1024L * 1024L) << "KB at the peak";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OversizedWindow, testing::Values(32767, 16384));
+
+// --- A display that cannot be used -----------------------------------------
+
+// A display that accepts connections and never answers, as a stale forwarded
+// one does: a listening socket that nobody accepts on, in the abstract
+// namespace where Xlib looks first for ":N". Closed, its name is free.
+struct SilentDisplay {
+    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    std::string name;
+    SilentDisplay() {
+        for (int number = 4000 + getpid() % 1000; name.empty(); ++number) {
+            sockaddr_un address{AF_UNIX, {}};
+            const int length =
+                std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "/tmp/.X11-unix/X%d", number);
+            const auto size = static_cast<socklen_t>(sizeof(sa_family_t) + 1 + length);
+            if (bind(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 && listen(fd, 8) == 0)
+                name = ":" + std::to_string(number);
+        }
+    }
+    ~SilentDisplay() { close(fd); }
+};
+
+// The program computes, appends its line, then names what is wrong with the
+// display and ends with status 1, without the toolkit's or the graphics
+// library's own messages.
+void expect_refused(const std::string& display_name, const std::vector<std::string>& arguments,
+                    const std::string& why) {
+    WindowUnderTest under_test(kScenes[0].scene, display_name, arguments);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kWindowTimeout)) << "still waiting for the display";
+    EXPECT_EQ(under_test.run().exit_status(), 1);
+    EXPECT_EQ(under_test.errors(), "Greska: prozor ne moze da se otvori: " + why +
+                                       ".\nRed sa merenjem je upisan u datoteku statistika.out.\n"
+                                       "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n");
+    EXPECT_TRUE(is_log_line(under_test.log(), label_stem + "(n=10)")) << under_test.log();
+}
+
+TEST(UnusableDisplay, NamedInTheProgramsOwnWords) {
+    std::string absent;
+    {
+        SilentDisplay silent;
+        expect_refused(silent.name, {}, "ekran '" + silent.name + "' ne odgovara ni posle 10 s");
+        absent = silent.name;
+    }
+    // -display on the command line is the display the toolkit would use.
+    expect_refused(display->name(), {"-display", absent}, "veza sa ekranom '" + absent + "' nije uspela");
+    expect_refused(display->name(), {"-display"}, "posle opcije -display nedostaje ime ekrana");
+}
+
+TEST(WithoutGlx, TheDisplayIsNamedAsOneWithoutOpenGL) {
+    expect_refused(display->name(), {}, "ekran '" + display->name() + "' nema OpenGL (prosirenje GLX)");
 }
 
 }  // namespace
