@@ -50,7 +50,7 @@ const Family kFamilies[] = {
     {"GeneratorFiles", generator_files, kBoth, true, 4},
     // Copies kept twice, points inside sides kept or lost, one position, one line.
     {"SmallGrids", small_grids, kBoth, true, 8},
-    // The brute force's double-precision grid scan, products beyond 2^24.
+    // The brute force's double-precision grid scan (extents of 2^11 and more).
     {"WideGrids", wide_grids, kBoth, true, 8},
     // Off the integer grid: the filtered scan where collinear points are exactly collinear.
     {"QuarterUnits", quarter_units, kBoth, true, 3},
@@ -68,7 +68,7 @@ const Family kFamilies[] = {
     {"ColouredDiamonds", coloured_diamonds, kChain, true, 0},
     // Hulls whose sides are long and whose inside is crowded.
     {"Clustered", clustered, kBoth, true, 2},
-    // Faults that need more points than the small sets hold.
+    // The chain's filters and passes over hundreds to thousands of points.
     {"LargerSets", larger_sets, kChain, true, 0},
     // The chain's scratch buffer and chain lengths at its program's capacity.
     {"ChainCapacity", chain_capacity, kChain, true, 0},
@@ -78,7 +78,7 @@ const Family kFamilies[] = {
     {"RoundingTraps", rounding_traps, kBoth, false, 0},
 };
 
-// Slow: a run of several seconds (labelled so in CTest).
+// Seconds long even in the release build: named Slow/..., labelled slow in CTest.
 const Family kSlowFamilies[] = {
     // Its program's largest set, through the brute force's whole scan.
     {"BruteForceCapacity", brute_force_capacity, kBoth, true, 0},
