@@ -38,6 +38,16 @@ bool strictly_between(const Point& a, const Point& m, const Point& b) {
     return sgn(dot) > 0;
 }
 
+std::vector<Point> corners_of(const Point* polygon, std::size_t count) {
+    std::vector<Point> corners;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Point& previous = polygon[(i + count - 1) % count];
+        const Point& next = polygon[(i + 1) % count];
+        if (count < 3 || !strictly_between(previous, polygon[i], next)) corners.push_back(polygon[i]);
+    }
+    return corners;
+}
+
 std::vector<Point> reference_extreme_points(const std::vector<Point>& points) {
     std::vector<Point> distinct;
     for (const Point& p : points) {

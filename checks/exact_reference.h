@@ -4,6 +4,7 @@
 
 #include "point.h"
 
+#include <cstddef>
 #include <vector>
 
 // Sign of (b - a) x (c - a) with every coordinate taken as the rational
@@ -19,3 +20,8 @@ bool strictly_between(const Point& a, const Point& m, const Point& b);
 // from the least point in compare_points order. An empty set gives none, a
 // set of one position gives it once, a set on one line gives its two ends.
 std::vector<Point> reference_extreme_points(const std::vector<Point>& points);
+
+// The vertices of the closed polygon polygon[0 .. count-1] (the edge back to
+// the first implied) that are not strictly inside one of its straight sides,
+// in the same order: a hull's corners. With fewer than three vertices, all.
+std::vector<Point> corners_of(const Point* polygon, std::size_t count);

@@ -1,6 +1,7 @@
 #include "hull_check.h"
 
 #include "exact_reference.h"
+#include "float_steps.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "point_order.h"
@@ -46,13 +47,6 @@ float finite_float(std::uint32_t bits) {
     return f;
 }
 
-// v moved by steps units in the last place (steps may be negative).
-float nudged(float v, int steps) {
-    for (; steps > 0; --steps) v = std::nextafter(v, INFINITY);
-    for (; steps < 0; ++steps) v = std::nextafter(v, -INFINITY);
-    return std::isfinite(v) ? v : std::nextafter(v, 0.0f);
-}
-
 // The point at parameter t on the line through a and b, evaluated in double
 // and rounded to float: near the line, usually not exactly on it.
 Point on_line(const Point& a, const Point& b, double t) {
@@ -79,18 +73,6 @@ std::string describe(const Point* p, std::size_t count) {
 
 bool same_sequence(const std::vector<Point>& a, const std::vector<Point>& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), same_position);
-}
-
-// The vertices of a closed polygon that are not inside one of its straight
-// sides, in the same order.
-std::vector<Point> corners_of(const Point* polygon, std::size_t count) {
-    std::vector<Point> corners;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Point& previous = polygon[(i + count - 1) % count];
-        const Point& next = polygon[(i + 1) % count];
-        if (count < 3 || !strictly_between(previous, polygon[i], next)) corners.push_back(polygon[i]);
-    }
-    return corners;
 }
 
 bool has_repeated_position(const Point* p, std::size_t count) {
@@ -235,10 +217,10 @@ std::vector<Point> decode_points(const std::uint8_t* data, std::size_t size) {
     return points;
 }
 
-std::string check_hulls(std::vector<Point> points) {
+std::string check_hulls(std::vector<Point> points, CheckedHulls which) {
     if (!points.empty()) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
     const std::vector<Point> expected = reference_extreme_points(points);
-    std::string problem = check_brute(points, expected);
+    std::string problem = which == CheckedHulls::both ? check_brute(points, expected) : "";
     if (problem.empty()) problem = check_chain(points, expected);
     if (problem.empty()) return "";
     return problem + "\n  input (sorted): " + describe(points.data(), points.size());

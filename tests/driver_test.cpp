@@ -4,6 +4,7 @@
 #include "hull_chain_profile.h"
 #include "input_error.h"
 #include "support/log_lines.h"
+#include "support/point_sets.h"
 #include "support/scene_reset.h"
 #include "support/scratch_dir.h"
 
@@ -32,14 +33,25 @@ protected:
     std::vector<Point> hull;
 };
 
-TEST_F(DriverTest, BothProgramsAppendTheirLinesInOrder) {
-    const std::string triangle = "3 1\n0 0\n10 0\n0 10\n";
-    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, triangle), 3);
-    EXPECT_EQ(run(kHullChain, kHullChainPointCapacity, triangle), 3);
-    EXPECT_EQ(hull[1].y, 10);  // clockwise: (0, 0), (0, 10), (10, 0)
-    EXPECT_EQ(run(kHullBrute, kHullBrutePointCapacity, triangle), 3);
-    EXPECT_EQ(hull[1].x, 10);  // counter-clockwise: (0, 0), (10, 0), (0, 10)
-    EXPECT_EQ(log_labels(dir.read(kTimingLogName)), (std::vector<std::string>{"n^3(n=3)", "n*logn(n=3)", "n^3(n=3)"}));
+// Each program reads, sorts and hulls the file exactly (a corner 1e-20 off a
+// line that double arithmetic calls straight), in its own direction, and
+// appends its line after those of the runs before.
+TEST_F(DriverTest, BothProgramsHullTheFileExactlyAndAppendTheirLinesInOrder) {
+    const std::string file = "5 2\n1e-20 0\n1 1\n2 2\n0 0\n1 1\n";
+    struct Case {
+        const HullProgram& program;
+        std::int32_t capacity;
+        const char* hull;
+    };
+    const Case cases[] = {{kHullBrute, kHullBrutePointCapacity, "0,0 1e-20,0 2,2"},
+                          {kHullChain, kHullChainPointCapacity, "0,0 2,2 1e-20,0"},
+                          {kHullBrute, kHullBrutePointCapacity, "0,0 1e-20,0 2,2"}};
+    for (const Case& c : cases) {
+        const std::int32_t h = run(c.program, c.capacity, file);
+        EXPECT_EQ(positions(hull.data(), static_cast<std::size_t>(h)), c.hull) << c.program.label_format;
+        reset_scene();
+    }
+    EXPECT_EQ(log_labels(dir.read(kTimingLogName)), (std::vector<std::string>{"n^3(n=5)", "n*logn(n=5)", "n^3(n=5)"}));
 }
 
 TEST_F(DriverTest, SortsDecimalPointsAndKeepsArrayColour) {

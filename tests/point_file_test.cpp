@@ -2,6 +2,8 @@
 #include "capacities.h"
 #include "input_error.h"
 #include "point_file.h"
+#include "point_file_check.h"
+#include "support/fuzz_inputs.h"
 #include "support/scene_reset.h"
 #include "support/scratch_dir.h"
 
@@ -124,6 +126,16 @@ TEST(PointFile, RefusesMissingFile) {
         FAIL() << "opened a missing file";
     } catch (const InputError& e) {
         EXPECT_EQ(std::string(e.what()), "Greska: ne mogu da otvorim datoteku " + name + " za citanje.");
+    }
+}
+
+// Every text the point-file fuzzer kept (fuzz/corpus/point_file), through
+// the check the fuzzer runs: refused naming the file, or read whole.
+TEST(PointFile, FuzzCorpusIsReadOrRefusedAsTheFuzzerChecks) {
+    const std::vector<FuzzInput> inputs = kept_fuzz_inputs("point_file");
+    EXPECT_FALSE(inputs.empty());
+    for (const FuzzInput& input : inputs) {
+        EXPECT_EQ(check_point_file_bytes(input.bytes.data(), input.bytes.size()), "") << input.file;
     }
 }
 

@@ -5,7 +5,6 @@
 #include "support/scene_reset.h"
 #include "viewer.h"
 
-#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,29 +56,18 @@ TEST_F(ViewerTest, SetColorUsesPaletteAndIgnoresUnknownCodes) {
     EXPECT_EQ(gl_recording.colour, (Rgb3{0.5f, 0, 0.5f}));
 }
 
-TEST_F(ViewerTest, OpensTheWindowAndPassesTheCommandLine) {
+// The window itself (title, size, place, colours) is checked on a real
+// display by tests/window; here what cannot be seen there.
+TEST_F(ViewerTest, PassesTheCommandLineAndReshapeSetsViewportProjectionAndCamera) {
+    add_point(Point{0, 0, 9}, 2);
+    add_point(Point{100, 50, 9}, 2);
     char program[] = "hull_brute";
     char option[] = "-sync";
     char* argv[] = {program, option, nullptr};
     show_scene(2, argv);
     EXPECT_EQ(gl_recording.glut_argc_seen, 2);
-    EXPECT_EQ(gl_recording.window_title, "Geometrija - prikaz zadatka");
-    EXPECT_EQ(gl_recording.window_size, (std::array<int, 2>{1024, 700}));
-    EXPECT_EQ(gl_recording.window_position, (std::array<int, 2>{100, 50}));
-    EXPECT_EQ(gl_recording.display_mode, static_cast<unsigned>(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH));
-    EXPECT_EQ(gl_recording.clear_colour, (std::array<float, 4>{0.9f, 0.9f, 0.8f, 0}));
+    // Closing the window returns from the event loop to the console pause.
     EXPECT_TRUE(gl_recording.main_loop_returns_on_close);
-    EXPECT_TRUE(gl_recording.main_loop_entered);
-    // The event loop's first display shows one cleared, double-buffered frame.
-    EXPECT_EQ(gl_recording.clears, 1);
-    EXPECT_EQ(gl_recording.frames_shown, 1);
-}
-
-TEST_F(ViewerTest, ReshapeSetsViewportProjectionAndCamera) {
-    add_point(Point{0, 0, 9}, 2);
-    add_point(Point{100, 50, 9}, 2);
-    char* argv[] = {nullptr};
-    show_scene(0, argv);
     on_reshape(500, 0);
     EXPECT_EQ(gl_recording.viewport, (std::array<int, 4>{0, 0, 500, 1}));
     EXPECT_EQ(gl_recording.perspective, (std::array<double, 2>{45, 500}));

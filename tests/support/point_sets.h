@@ -1,11 +1,15 @@
-// Point sets for the hull tests.
+// Point sets and their text for the hull tests.
 #pragma once
 
 #include "point.h"
 #include "point_order.h"
 
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 inline std::vector<Point> sorted(std::vector<Point> points) {
@@ -24,32 +28,18 @@ inline std::vector<Point> random_grid_points(std::mt19937& rng, int n, int range
     return points;
 }
 
-
-#include "turn.h"
-
-#include <algorithm>
-
-// The corners of a closed polygon: its positions without repeats and without
-// those lying on the straight line through their neighbours; sorted.
-inline std::vector<Point> strict_vertices(const Point* polygon, std::int32_t h) {
-    std::vector<Point> ring;
-    for (std::int32_t i = 0; i < h; ++i) {
-        if (ring.empty() || !same_position(ring.back(), polygon[i])) ring.push_back(polygon[i]);
-    }
-    while (ring.size() > 1 && same_position(ring.front(), ring.back())) ring.pop_back();
-    std::vector<Point> corners;
-    const std::size_t m = ring.size();
-    for (std::size_t i = 0; i < m; ++i) {
-        if (m < 3 || turn_sign(ring[(i + m - 1) % m], ring[i], ring[(i + 1) % m]) != 0) corners.push_back(ring[i]);
-    }
-    return sorted(corners);
+// The float a point file's text of thousandths / 1000 with three decimals
+// reads as (thousandths >= 0): the float nearest that decimal, mostly not
+// the decimal itself.
+inline float decimal_coordinate(int thousandths) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d.%03d", thousandths / 1000, thousandths % 1000);
+    return std::strtof(text, nullptr);
 }
 
-#include <sstream>
-
 // "x,y x,y ..." of the first count points, for readable expectations.
-inline std::string positions(const Point* points, std::int32_t count) {
+inline std::string positions(const Point* points, std::size_t count) {
     std::ostringstream text;
-    for (std::int32_t i = 0; i < count; ++i) text << (i ? " " : "") << points[i].x << ',' << points[i].y;
+    for (std::size_t i = 0; i < count; ++i) text << (i ? " " : "") << points[i].x << ',' << points[i].y;
     return text.str();
 }

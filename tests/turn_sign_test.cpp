@@ -1,6 +1,7 @@
 // turn_sign against rational arithmetic on triples built to defeat a plain
 // double evaluation, and against that plain evaluation where it is exact.
 #include "exact_reference.h"
+#include "float_steps.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
 #include "turn.h"
@@ -20,12 +21,6 @@ namespace {
 
 Point pt(float x, float y) { return Point{x, y, 9}; }
 
-float step(float v, int ulps) {
-    for (; ulps > 0; --ulps) v = std::nextafter(v, INFINITY);
-    for (; ulps < 0; ++ulps) v = std::nextafter(v, -INFINITY);
-    return v;
-}
-
 // Random triples of several kinds, each hard for double in its own way.
 class NearDegenerateTriples {
 public:
@@ -39,8 +34,8 @@ public:
                 const double t = std::uniform_real_distribution<double>(-2.0, 3.0)(rng_);
                 c = pt(static_cast<float>(a.x + t * (static_cast<double>(b.x) - a.x)),
                        static_cast<float>(a.y + t * (static_cast<double>(b.y) - a.y)));
-                c.x = step(c.x, ulps());
-                c.y = step(c.y, ulps());
+                c.x = nudged(c.x, ulps());
+                c.y = nudged(c.y, ulps());
                 break;
             }
             case 1: {  // a tiny offset from a line through the origin's neighbourhood
@@ -60,9 +55,9 @@ public:
                 const float slope = std::uniform_real_distribution<float>(-4.0f, 4.0f)(rng_);
                 const float x0 = coordinate();
                 const float dx = std::uniform_real_distribution<float>(0.5f, 1e4f)(rng_);
-                a = pt(step(x0, ulps1()), step(slope * x0, ulps1()));
-                b = pt(step(x0 + dx, ulps1()), step(slope * (x0 + dx), ulps1()));
-                c = pt(step(x0 + 2 * dx, ulps1()), step(slope * (x0 + 2 * dx), ulps1()));
+                a = pt(nudged(x0, ulps1()), nudged(slope * x0, ulps1()));
+                b = pt(nudged(x0 + dx, ulps1()), nudged(slope * (x0 + dx), ulps1()));
+                c = pt(nudged(x0 + 2 * dx, ulps1()), nudged(slope * (x0 + 2 * dx), ulps1()));
                 break;
             }
             default:  // any finite float bits
@@ -96,31 +91,44 @@ private:
     unsigned kind_ = 0;
 };
 
-TEST(TurnSign, DefeatsPlainDoubleOnTinyOffset) {
-    // The exact cross product is -1e-20 (as a float); in double 1 - 1e-20
-    // rounds to 1 and the naive value is 0, so a naive hull calls the three
-    // points collinear and loses a corner.
-    const Point a = pt(1e-20f, 0.0f), b = pt(1.0f, 1.0f), c = pt(2.0f, 2.0f);
-    EXPECT_EQ(plain_turn_sign(a, b, c), 0);
-    EXPECT_EQ(reference_turn(a, b, c), -1);
-    EXPECT_EQ(turn_sign(a, b, c), -1);
-    EXPECT_EQ(orientation(a, b, c), 1);  // clockwise
-    EXPECT_EQ(is_right_turn(a, b, c), 1);
-    // The mirror image turns the other way.
-    EXPECT_EQ(turn_sign(pt(-1e-20f, 0.0f), b, c), 1);
-    EXPECT_EQ(orientation(pt(-1e-20f, 0.0f), b, c), 0);
-    EXPECT_EQ(is_right_turn(pt(-1e-20f, 0.0f), b, c), 0);
+// Every turn test on one triple of each kind: turn_sign's sign, the brute
+// force's orientation (1 clockwise, 0 counter-clockwise, -1 collinear) and
+// the chain's is_right_turn, each as the exact reference decides.
+TEST(TurnSign, EachTestOnEachKindOfTurn) {
+    struct Case {
+        const char* what;
+        Point a, b, c;
+        int sign, orientation, right_turn;
+    };
+    const Case cases[] = {
+        {"counter-clockwise", pt(0, 0), pt(1, 0), pt(0, 1), 1, 0, 0},
+        {"clockwise", pt(0, 0), pt(0, 1), pt(1, 0), -1, 1, 1},
+        {"collinear", pt(0, 0), pt(1, 1), pt(2, 2), 0, -1, 0},
+        {"first two equal", pt(3, 4), pt(3, 4), pt(1, 0), 0, -1, 0},
+        {"first and last equal", pt(3, 4), pt(1, 0), pt(3, 4), 0, -1, 0},
+        // The exact cross product is -1e-20; double rounds 1 - 1e-20 to 1
+        // and calls the three collinear, and a naive hull loses a corner.
+        {"a tiny offset", pt(1e-20f, 0.0f), pt(1.0f, 1.0f), pt(2.0f, 2.0f), -1, 1, 1},
+        {"its mirror image", pt(-1e-20f, 0.0f), pt(1.0f, 1.0f), pt(2.0f, 2.0f), 1, 0, 0},
+    };
+    for (const Case& t : cases) {
+        EXPECT_EQ(reference_turn(t.a, t.b, t.c), t.sign) << t.what;
+        EXPECT_EQ(turn_sign(t.a, t.b, t.c), t.sign) << t.what;
+        EXPECT_EQ(orientation(t.a, t.b, t.c), t.orientation) << t.what;
+        EXPECT_EQ(is_right_turn(t.a, t.b, t.c), t.right_turn) << t.what;
+    }
+    EXPECT_EQ(plain_turn_sign(pt(1e-20f, 0.0f), pt(1.0f, 1.0f), pt(2.0f, 2.0f)), 0);
 }
 
 TEST(TurnSign, ExtremeFloats) {
     const float big = std::numeric_limits<float>::max();
     const float least = std::numeric_limits<float>::denorm_min();
-    EXPECT_EQ(turn_sign(pt(-big, -big), pt(big, big), pt(big, step(big, -1))), -1);
+    EXPECT_EQ(turn_sign(pt(-big, -big), pt(big, big), pt(big, nudged(big, -1))), -1);
     EXPECT_EQ(turn_sign(pt(-big, -big), pt(big, big), pt(0.0f, 0.0f)), 0);
     EXPECT_EQ(turn_sign(pt(0.0f, 0.0f), pt(least, 0.0f), pt(0.0f, least)), 1);
     EXPECT_EQ(turn_sign(pt(-big, least), pt(big, 0.0f), pt(big, least)), 1);
     EXPECT_EQ(turn_sign(pt(0.0f, 0.0f), pt(-0.0f, 0.0f), pt(1.0f, 1.0f)), 0);  // -0 equals 0
-    for (const auto& [a, b, c] : {std::array{pt(-big, -big), pt(big, big), pt(big, step(big, -1))},
+    for (const auto& [a, b, c] : {std::array{pt(-big, -big), pt(big, big), pt(big, nudged(big, -1))},
                                   std::array{pt(-big, least), pt(big, 0.0f), pt(big, least)}}) {
         EXPECT_EQ(turn_sign(a, b, c), reference_turn(a, b, c));
     }
