@@ -5,6 +5,6 @@
 #include "timed_step.h"
 #include "hull_monotone_chain.h"
 
-// Each call keeps on the stack the scratch array of points for the lower chain.
-inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain,
-                                        sizeof(Point) * static_cast<std::size_t>(kChainScratchCapacity)};
+// Each call keeps on the stack the scratch array of points for the lower
+// chain and the marks of both chains' candidates.
+inline constexpr HullProgram kHullChain{"n*logn(n=%d)", hull_monotone_chain, kChainStackBytes};
