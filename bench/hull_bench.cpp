@@ -6,9 +6,13 @@
 //   hull_bench --dump_points=FAMILY:N     (the points as qconvex reads them)
 //   hull_bench --help                     (these options, then Google Benchmark's)
 #include "bench_scope.h"
+#include "bench_files.h"
 #include "driver_timing.h"
 #include "hull_timing.h"
+#include "peer_timing.h"
 #include "point_families.h"
+#include "progress_line.h"
+#include "seed_timing.h"
 #include "stage_timing.h"
 
 #include <benchmark/benchmark.h>
@@ -147,6 +151,7 @@ int main(int argc, char** argv) {
     if (const int processors = usable_processors(); processors > 0) {
         benchmark::AddCustomContext("nproc", std::to_string(processors));
     }
+    if (have_peers()) benchmark::AddCustomContext("peers", "da");
     try {
         if (targets_only) {
             register_target_benchmarks();
@@ -155,15 +160,19 @@ int main(int argc, char** argv) {
             register_stage_benchmarks(scope);
             register_driver_benchmarks(scope);
         }
+        register_seed_benchmarks(targets_only ? 5 : scope.seed_pairs);
+        if (have_peers()) register_peer_benchmarks(kSeedCount, targets_only ? 5 : scope.peer_rounds);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Greska: %s\n", error.what());
         remove_stage_files();
-        remove_driver_files();
+        remove_bench_files();
         return 1;
     }
+    start_progress_line();
     benchmark::RunSpecifiedBenchmarks();
+    stop_progress_line();
     benchmark::Shutdown();
     remove_stage_files();
-    remove_driver_files();
+    remove_bench_files();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "hull_variants.h"
 #include "point_families.h"
+#include "progress_line.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +58,7 @@ void time_hull(benchmark::State& state, const HullVariant& variant, Family famil
             return;
         }
     }
+    const MeasurementUnderway underway;
     const std::vector<Point>& points = sorted_input(family, n);
     std::vector<Point> hull(static_cast<std::size_t>(2 * n + 2));
     std::int32_t h = 0;
