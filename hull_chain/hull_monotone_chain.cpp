@@ -88,30 +88,42 @@ private:
 // One chain over the marked points, in the order of its pass, into
 // chain[0 ..]: before each point is appended, every point that would not
 // make a strict right turn with its neighbours is dropped (the same chain
-// as appending first and then dropping the middle point). Its last two
-// points stay in registers. The turn test is exact (right_turn_in_set with
-// the set's bound). At least two points are marked; returns the chain's
-// length.
+// as appending first and then dropping the middle point). The coordinates
+// of its last two points, chain[m-2] and chain[m-1], stay in registers,
+// widened to double. The turn test is exact: right_turn_in_set with the
+// set's bound, turn_sign where the bound cannot decide. At least two
+// points are marked; returns the chain's length.
 template <class Marked>
 std::int32_t build_chain(const Point* points, Marked marked, Point* chain, double set_bound) {
     std::int32_t i = 0;
     marked.next(i);
-    Point before_last = points[i];
-    chain[0] = before_last;
+    chain[0] = points[i];
     marked.next(i);
-    Point last = points[i];
-    chain[1] = last;
+    chain[1] = points[i];
+    double before_x = chain[0].x;
+    double before_y = chain[0].y;
+    double last_x = chain[1].x;
+    double last_y = chain[1].y;
     std::int32_t m = 2;
     while (marked.next(i)) {
-        const Point next = points[i];
-        while (!right_turn_in_set(before_last, last, next, set_bound)) {
-            last = before_last;
+        const Point& next = points[i];
+        const double next_x = next.x;
+        const double next_y = next.y;
+        for (;;) {
+            const double cross = (next_y - before_y) * (last_x - before_x) - (last_y - before_y) * (next_x - before_x);
+            if (cross < -set_bound) break;
+            if (!(cross > set_bound) && turn_sign(chain[m - 2], chain[m - 1], next) < 0) break;
+            last_x = before_x;
+            last_y = before_y;
             if (--m < 2) break;
-            before_last = chain[m - 2];
+            before_x = chain[m - 2].x;
+            before_y = chain[m - 2].y;
         }
         chain[m++] = next;
-        before_last = last;
-        last = next;
+        before_x = last_x;
+        before_y = last_y;
+        last_x = next_x;
+        last_y = next_y;
     }
     return m;
 }
