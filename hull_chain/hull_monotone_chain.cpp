@@ -170,6 +170,16 @@ inline Reach reach_of(const Point& p) {
     return {{p.y, -p.y, behind, -behind, ahead, -ahead}};
 }
 
+// The first of points[from .. to-1] whose value D of reach_of is value, or
+// from where none is (a NaN).
+template <int D>
+std::int32_t first_reaching(const Point* points, std::int32_t from, std::int32_t to, float value) {
+    for (std::int32_t i = from; i < to; ++i) {
+        if (reach_of(points[i]).v[D] == value) return i;
+    }
+    return from;
+}
+
 // The greatest of the six values over points[from .. to-1], from < to.
 Reach block_reach(const Point* points, std::int32_t from, std::int32_t to) {
     float high_y = points[from].y;
@@ -227,10 +237,11 @@ Reach block_reach(const Point* points, std::int32_t from, std::int32_t to) {
 
 // One pass in blocks: the greatest of each value within a block, then the
 // block that holds the greatest so far; the point itself is looked up in
-// its block at the end. A value that no comparison orders (a NaN, which the
-// programs' reader refuses) leaves the first point in its place.
+// its block of 64 at the end. A value that no comparison orders (a NaN,
+// which the programs' reader refuses) leaves the block's first point in its
+// place.
 Extremes find_extremes(const Point* points, std::int32_t n) {
-    constexpr std::int32_t kBlock = 256;
+    constexpr std::int32_t kBlock = 64;
     Reach best = reach_of(points[0]);
     std::int32_t best_block[6] = {0, 0, 0, 0, 0, 0};
     for (std::int32_t start = 0; start < n; start += kBlock) {
@@ -242,19 +253,13 @@ Extremes find_extremes(const Point* points, std::int32_t n) {
             }
         }
     }
-    std::int32_t found[6];
-    for (int d = 0; d < 6; ++d) {
-        const std::int32_t start = best_block[d];
-        const std::int32_t end = std::min(n, start + kBlock);
-        found[d] = 0;
-        for (std::int32_t i = start; i < end; ++i) {
-            if (reach_of(points[i]).v[d] == best.v[d]) {
-                found[d] = i;
-                break;
-            }
-        }
-    }
-    return {found[0], found[1], found[2], found[3], found[4], found[5]};
+    const auto block_end = [&](int d) { return std::min(n, best_block[d] + kBlock); };
+    return {first_reaching<0>(points, best_block[0], block_end(0), best.v[0]),
+            first_reaching<1>(points, best_block[1], block_end(1), best.v[1]),
+            first_reaching<2>(points, best_block[2], block_end(2), best.v[2]),
+            first_reaching<3>(points, best_block[3], block_end(3), best.v[3]),
+            first_reaching<4>(points, best_block[4], block_end(4), best.v[4]),
+            first_reaching<5>(points, best_block[5], block_end(5), best.v[5])};
 }
 
 // Where no point strictly inside lies on the hull's boundary: the box
