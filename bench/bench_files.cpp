@@ -63,6 +63,17 @@ std::string bench_point_file(Family family, std::int32_t n, std::int32_t repetit
     return path.string();
 }
 
+std::string bench_qconvex_file(Family family, std::int32_t n) {
+    const auto path = files_dir() / ("qconvex_" + std::string(family_name(family)) + "_" + std::to_string(n) + ".txt");
+    if (std::filesystem::exists(path)) return path.string();
+    const File file(std::fopen(path.c_str(), "w"));
+    if (!file) cannot_write(path);
+    std::fprintf(file.get(), "2\n%d\n", n);
+    for (const Point& p : make_points(family, n)) std::fprintf(file.get(), "%.9g %.9g\n", p.x, p.y);
+    if (std::fflush(file.get()) != 0 || std::ferror(file.get())) cannot_write(path);
+    return path.string();
+}
+
 std::string bench_log_file() {
     return (files_dir() / "statistika.out").string();
 }

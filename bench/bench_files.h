@@ -14,6 +14,11 @@
 // std::runtime_error naming the file when it cannot be written.
 std::string bench_point_file(Family family, std::int32_t n, std::int32_t repetitions, std::uint32_t seed);
 
+// n points of the family from the fixed seed as qconvex reads them: "2",
+// n, then "x y" per line with nine significant digits. Written once per
+// process.
+std::string bench_qconvex_file(Family family, std::int32_t n);
+
 // The log the whole steps append their timing lines to.
 std::string bench_log_file();
 

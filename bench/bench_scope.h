@@ -21,6 +21,7 @@ struct BenchScope {
     // peers per point set (peer_timing.h).
     int seed_pairs;
     int peer_rounds;
+    int qconvex_runs;  // runs of the whole qconvex process per size
 };
 
 // "quick" or "full"; false for any other name.

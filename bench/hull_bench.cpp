@@ -12,6 +12,7 @@
 #include "peer_timing.h"
 #include "point_families.h"
 #include "progress_line.h"
+#include "qconvex_timing.h"
 #include "seed_timing.h"
 #include "stage_timing.h"
 
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
             register_hull_benchmarks(scope);
             register_stage_benchmarks(scope);
             register_driver_benchmarks(scope);
+            if (have_qconvex()) register_qconvex_benchmarks(scope.qconvex_runs);
         }
         register_seed_benchmarks(targets_only ? 5 : scope.seed_pairs);
         if (have_peers()) register_peer_benchmarks(kSeedCount, targets_only ? 5 : scope.peer_rounds);

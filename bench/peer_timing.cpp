@@ -39,10 +39,6 @@ double thread_seconds() {
     return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
-bool less_position(const Point& a, const Point& b) {
-    return a.x < b.x || (a.x == b.x && a.y < b.y);
-}
-
 // The project's own contenders in the same frame as the peers.
 class ChainStep : public PeerHull {
 public:
@@ -71,7 +67,8 @@ public:
         if constexpr (Qsort) {
             std::qsort(work_.data(), work_.size(), sizeof(Point), compare_points);
         } else {
-            std::sort(work_.begin(), work_.end(), less_position);
+            std::sort(work_.begin(), work_.end(),
+                      [](const Point& a, const Point& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
         }
         h_ = hull_monotone_chain(work_.data(), hull_.data(), static_cast<std::int32_t>(work_.size()));
     }
