@@ -1,5 +1,8 @@
 // hull_bench: times both hull algorithms per call, on the same sorted points,
-// over growing n and several point families, and the driver's other stages.
+// over growing n and several point families, the driver's other stages, the
+// chain's whole step against the straightforward one over many seeds, the
+// whole qconvex process, and, where the build has them, CGAL's and Qhull's
+// hulls beside the project's.
 //
 //   hull_bench [--scope=quick|full] [Google Benchmark options]
 //   hull_bench --targets [Google Benchmark options]   (only what the speed targets compare)
@@ -57,7 +60,8 @@ void print_help() {
         "  --scope=quick|full       koliko se meri: quick (podrazumevano) kratko po velicini,\n"
         "                           full duze, brute force do 5 s po pozivu i brute driveri\n"
         "                           na 5000 i 10000 tacaka\n"
-        "  --targets                samo ono sto porede ciljevi brzine (medijane 5 ponavljanja)\n"
+        "  --targets                samo ono sto porede ciljevi brzine (medijane 5 ponavljanja,\n"
+        "                           ceo korak chain-a na 20 semena po 5 parova, druge biblioteke)\n"
         "  --dump_points=FAMILIJA:N ispisuje N tacaka familije (%s) kako ih\n"
         "                           cita qconvex, i zavrsava\n"
         "  --help                   ova poruka, pa opcije Google Benchmark-a\n"
