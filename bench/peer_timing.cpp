@@ -127,9 +127,11 @@ void time_contenders(benchmark::State& state, Family family, std::uint32_t seed)
         }
     }
 
-    // Calls per timing: a hull step of 20001 points takes some tens of
-    // microseconds, a whole hull a few milliseconds.
-    const auto calls = [&](const PeerEntry& entry) { return std::max(1, (entry.step ? 200000 : 20000) / n); };
+    // Calls per timing, a few milliseconds each, so that a moment of other
+    // load on the machine does not decide a round: a hull step of 1000
+    // points takes a few microseconds, a whole hull of 20001 a few
+    // milliseconds.
+    const auto calls = [&](const PeerEntry& entry) { return std::max(1, (entry.step ? 1000000 : 20000) / n); };
     std::vector<std::vector<double>> seconds(entries.size());
     std::size_t round = 0;
     for (auto _ : state) {
