@@ -17,6 +17,11 @@ struct BenchScope {
     // Points the scene-filling stages may add per size: the scene never gives
     // memory back, so their iteration count is bounded by this.
     std::int64_t scene_point_budget;
+    // Pairs of whole-step runs per seed (seed_timing.h) and rounds of the
+    // peers per point set (peer_timing.h).
+    int seed_pairs;
+    int peer_rounds;
+    int qconvex_runs;  // runs of the whole qconvex process per size
 };
 
 // "quick" or "full"; false for any other name.

@@ -1,8 +1,10 @@
 #include "driver_timing.h"
 
+#include "bench_files.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
 #include "point_families.h"
+#include "progress_line.h"
 #include "scene.h"
 #include "straightforward_brute_force.h"
 #include "straightforward_driver.h"
@@ -12,9 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <list>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,42 +23,9 @@ namespace {
 constexpr std::int32_t kChainDriverPoints = 20001;
 constexpr std::int32_t kManyRuns = 2000;
 
-// Point files and the log of one hull_bench process, in a directory of its own.
-struct DriverFiles {
-    std::filesystem::path dir;
-    std::filesystem::path log() const { return dir / "statistika.out"; }
-};
-
-DriverFiles& driver_files() {
-    static DriverFiles files;
-    return files;
-}
-
-const std::filesystem::path& files_dir() {
-    DriverFiles& files = driver_files();
-    if (files.dir.empty()) {
-        std::string templ = (std::filesystem::temp_directory_path() / "hull_bench_driver_XXXXXX").string();
-        if (!mkdtemp(templ.data())) throw std::runtime_error("ne mogu da napravim privremeni direktorijum " + templ);
-        files.dir = templ;
-    }
-    return files.dir;
-}
-
-// A point file laid out as the generator writes it: "n R", then "x y" per
-// line, the family's points (by default the random family's integers
-// 0..299) in the family's text.
+// A point file of the random family from the fixed seed, as the generator writes it.
 std::string point_file(std::int32_t n, std::int32_t repetitions, Family family = Family::random_grid) {
-    const auto path = files_dir() / ("points_" + std::string(family_name(family)) + "_" + std::to_string(n) + "_" +
-                                     std::to_string(repetitions) + ".test");
-    if (std::filesystem::exists(path)) return path.string();
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
-    std::fprintf(file, "%d %d\n", n, repetitions);
-    for (const Point& p : make_points(family, n)) {
-        std::fprintf(file, "%s %s\n", coordinate_text(family, p.x).c_str(), coordinate_text(family, p.y).c_str());
-    }
-    if (std::fclose(file) != 0) throw std::runtime_error("ne mogu da napisem privremenu datoteku " + path.string());
-    return path.string();
+    return bench_point_file(family, n, repetitions, kFixedSeed);
 }
 
 void clear_scene() {
@@ -69,9 +36,10 @@ void clear_scene() {
 // The workbench's step; the scene it fills is emptied between iterations
 // with the clock stopped (its arena keeps growing: iteration counts are bounded).
 void time_workbench(benchmark::State& state, const HullProgram* program, std::int32_t capacity, std::string path) {
+    const MeasurementUnderway underway;
     std::vector<Point> points(static_cast<std::size_t>(capacity));
     std::vector<Point> hull(2 * static_cast<std::size_t>(capacity));
-    const std::string log = driver_files().log().string();
+    const std::string log = bench_log_file();
     std::int32_t h = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -87,9 +55,10 @@ void time_workbench(benchmark::State& state, const HullProgram* program, std::in
 
 // The straightforward step, its drawn list emptied the same way.
 void time_straightforward(benchmark::State& state, const StraightforwardProgram* program, std::string path) {
+    const MeasurementUnderway underway;
     std::vector<Point> points(static_cast<std::size_t>(program->capacity));
     std::vector<Point> hull(2 * static_cast<std::size_t>(program->capacity));
-    const std::string log = driver_files().log().string();
+    const std::string log = bench_log_file();
     std::list<Point> drawn;
     std::int32_t h = 0;
     for (auto _ : state) {
@@ -106,6 +75,7 @@ void time_straightforward(benchmark::State& state, const StraightforwardProgram*
 // One hull call per iteration on sorted random points, with no limit on
 // how long a call may take.
 void time_call(benchmark::State& state, std::int32_t (*hull_function)(const Point*, Point*, std::int32_t)) {
+    const MeasurementUnderway underway;
     const auto n = static_cast<std::int32_t>(state.range(0));
     const std::vector<Point> points = sorted_points(make_points(Family::random_grid, n));
     std::vector<Point> hull(2 * static_cast<std::size_t>(n) + 2);
@@ -218,12 +188,4 @@ void register_target_benchmarks() {
     register_family_pair(true, Family::decimal, 3000, 1, 1, 5);
     register_family_pair(true, Family::full_float, 3000, 1, 1, 5);
     register_family_pair(false, Family::decimal, kChainDriverPoints, 200, 1, 5);
-}
-
-void remove_driver_files() {
-    DriverFiles& files = driver_files();
-    if (files.dir.empty()) return;
-    std::error_code ec;
-    std::filesystem::remove_all(files.dir, ec);
-    files.dir.clear();
 }

@@ -20,6 +20,3 @@ void register_driver_benchmarks(const BenchScope& scope);
 // decimal and float families, "driver/chain_workbench/decimal/R=200/20001",
 // each with its "..._straightforward/..." beside it.
 void register_target_benchmarks();
-
-// Removes the point files and the log the driver benchmarks wrote.
-void remove_driver_files();

@@ -1,14 +1,22 @@
 // hull_bench: times both hull algorithms per call, on the same sorted points,
-// over growing n and several point families, and the driver's other stages.
+// over growing n and several point families, the driver's other stages, the
+// chain's whole step against the straightforward one over many seeds, the
+// whole qconvex process, and, where the build has them, CGAL's and Qhull's
+// hulls beside the project's.
 //
 //   hull_bench [--scope=quick|full] [Google Benchmark options]
 //   hull_bench --targets [Google Benchmark options]   (only what the speed targets compare)
 //   hull_bench --dump_points=FAMILY:N     (the points as qconvex reads them)
 //   hull_bench --help                     (these options, then Google Benchmark's)
 #include "bench_scope.h"
+#include "bench_files.h"
 #include "driver_timing.h"
 #include "hull_timing.h"
+#include "peer_timing.h"
 #include "point_families.h"
+#include "progress_line.h"
+#include "qconvex_timing.h"
+#include "seed_timing.h"
 #include "stage_timing.h"
 
 #include <benchmark/benchmark.h>
@@ -52,7 +60,8 @@ void print_help() {
         "  --scope=quick|full       koliko se meri: quick (podrazumevano) kratko po velicini,\n"
         "                           full duze, brute force do 5 s po pozivu i brute driveri\n"
         "                           na 5000 i 10000 tacaka\n"
-        "  --targets                samo ono sto porede ciljevi brzine (medijane 5 ponavljanja)\n"
+        "  --targets                samo ono sto porede ciljevi brzine (medijane 5 ponavljanja,\n"
+        "                           ceo korak chain-a na 20 semena po 5 parova, druge biblioteke)\n"
         "  --dump_points=FAMILIJA:N ispisuje N tacaka familije (%s) kako ih\n"
         "                           cita qconvex, i zavrsava\n"
         "  --help                   ova poruka, pa opcije Google Benchmark-a\n"
@@ -147,6 +156,7 @@ int main(int argc, char** argv) {
     if (const int processors = usable_processors(); processors > 0) {
         benchmark::AddCustomContext("nproc", std::to_string(processors));
     }
+    if (have_peers()) benchmark::AddCustomContext("peers", "da");
     try {
         if (targets_only) {
             register_target_benchmarks();
@@ -154,16 +164,21 @@ int main(int argc, char** argv) {
             register_hull_benchmarks(scope);
             register_stage_benchmarks(scope);
             register_driver_benchmarks(scope);
+            if (have_qconvex()) register_qconvex_benchmarks(scope.qconvex_runs);
         }
+        register_seed_benchmarks(targets_only ? 5 : scope.seed_pairs);
+        if (have_peers()) register_peer_benchmarks(kSeedCount, targets_only ? 7 : scope.peer_rounds);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Greska: %s\n", error.what());
         remove_stage_files();
-        remove_driver_files();
+        remove_bench_files();
         return 1;
     }
+    start_progress_line();
     benchmark::RunSpecifiedBenchmarks();
+    stop_progress_line();
     benchmark::Shutdown();
     remove_stage_files();
-    remove_driver_files();
+    remove_bench_files();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "hull_variants.h"
 #include "point_families.h"
+#include "progress_line.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +58,7 @@ void time_hull(benchmark::State& state, const HullVariant& variant, Family famil
             return;
         }
     }
+    const MeasurementUnderway underway;
     const std::vector<Point>& points = sorted_input(family, n);
     std::vector<Point> hull(static_cast<std::size_t>(2 * n + 2));
     std::int32_t h = 0;
@@ -67,6 +69,7 @@ void time_hull(benchmark::State& state, const HullVariant& variant, Family famil
         benchmark::ClobberMemory();
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    state.SetComplexityN(n);
     if (call_times && state.iterations() > 0) (*call_times)[n] = elapsed.count() / double(state.iterations());
     state.counters["calls_per_iteration"] = 1;
     state.counters["hull_vertices"] = h;
@@ -80,16 +83,17 @@ void register_hull_benchmarks(const BenchScope& scope) {
     for (const HullVariant& variant : kHullVariants) {
         for (const Family family : kAllFamilies) {
             CallTimes* times = variant.cubic ? &call_times[{variant.name, family}] : nullptr;
+            const std::string name = std::string(variant.name) + "/" + std::string(family_name(family));
+            // One benchmark over all sizes, so that Google Benchmark fits
+            // the growth of the time with n (the "_BigO" and "_RMS" rows).
+            benchmark::internal::Benchmark* bench =
+                benchmark::RegisterBenchmark(name.c_str(), time_hull, variant, family, scope.cubic_call_limit_seconds,
+                                             times);
             for (const std::int32_t n : scope.hull_sizes) {
                 if (n > variant.capacity || (family == Family::circle && n > kCircleCapacity)) continue;
-                const std::string name = std::string(variant.name) + "/" + std::string(family_name(family));
-                benchmark::RegisterBenchmark(name.c_str(), time_hull, variant, family,
-                                             scope.cubic_call_limit_seconds, times)
-                    ->Arg(n)
-                    ->Unit(benchmark::kMicrosecond)
-                    ->MinTime(scope.min_seconds)
-                    ->UseRealTime();
+                bench->Arg(n);
             }
+            bench->Unit(benchmark::kMicrosecond)->MinTime(scope.min_seconds)->UseRealTime()->Complexity(benchmark::oAuto);
         }
     }
 }

@@ -14,24 +14,21 @@
 
 namespace {
 
-// One seed for every family: the sets are the same on every run.
-constexpr std::mt19937::result_type kSeed = 20240611u;
-
-std::vector<Point> random_grid(std::int32_t n) {
-    std::mt19937 engine(kSeed);
-    std::uniform_int_distribution<int> coordinate(0, 299);
+// The generator's drawing: the first draw is y, the second x.
+std::vector<Point> random_grid(std::int32_t n, std::uint32_t seed) {
+    std::srand(seed);
     std::vector<Point> points(static_cast<std::size_t>(n));
     for (Point& p : points) {
-        p.x = static_cast<float>(coordinate(engine));
-        p.y = static_cast<float>(coordinate(engine));
+        p.y = static_cast<float>(std::rand() % 300);
+        p.x = static_cast<float>(std::rand() % 300);
     }
     return points;
 }
 
 // k / 1000 for k uniform in 0 .. 300000, read from its decimal text as a
 // point file would be: the float nearest the decimal.
-std::vector<Point> decimal(std::int32_t n) {
-    std::mt19937 engine(kSeed + 2);
+std::vector<Point> decimal(std::int32_t n, std::uint32_t seed) {
+    std::mt19937 engine(seed + 2);
     std::uniform_int_distribution<int> thousandths(0, 300000);
     std::vector<Point> points(static_cast<std::size_t>(n));
     const auto read = [](int k) {
@@ -46,8 +43,8 @@ std::vector<Point> decimal(std::int32_t n) {
     return points;
 }
 
-std::vector<Point> full_float(std::int32_t n) {
-    std::mt19937 engine(kSeed + 3);
+std::vector<Point> full_float(std::int32_t n, std::uint32_t seed) {
+    std::mt19937 engine(seed + 3);
     std::uniform_real_distribution<float> coordinate(-1e6f, 1e6f);
     std::vector<Point> points(static_cast<std::size_t>(n));
     for (Point& p : points) {
@@ -57,8 +54,23 @@ std::vector<Point> full_float(std::int32_t n) {
     return points;
 }
 
-std::vector<Point> disc(std::int32_t n) {
-    std::mt19937 engine(kSeed + 1);
+// Floats of full precision at random angles on a circle: close neighbours
+// can make a corner flat or reflex once rounded, so most but not all are
+// vertices.
+std::vector<Point> circle_float(std::int32_t n, std::uint32_t seed) {
+    std::mt19937 engine(seed + 4);
+    std::uniform_real_distribution<double> angle(0.0, 2 * std::numbers::pi);
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (Point& p : points) {
+        const double a = angle(engine);
+        p.x = static_cast<float>(kFloatCircleRadius * std::cos(a));
+        p.y = static_cast<float>(kFloatCircleRadius * std::sin(a));
+    }
+    return points;
+}
+
+std::vector<Point> disc(std::int32_t n, std::uint32_t seed) {
+    std::mt19937 engine(seed + 1);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
     std::vector<Point> points;
     points.reserve(static_cast<std::size_t>(n));
@@ -72,13 +84,14 @@ std::vector<Point> disc(std::int32_t n) {
     return points;
 }
 
-// m points at equal angles on the circle, rounded to integers, in
-// counter-clockwise order starting at the bottom.
-std::vector<Point> rounded_circle(std::int32_t m) {
+// m points at equal angles on the circle, turned by phase (less than one
+// step), rounded to integers, in counter-clockwise order starting at the
+// bottom.
+std::vector<Point> rounded_circle(std::int32_t m, double phase) {
     std::vector<Point> points;
     points.reserve(static_cast<std::size_t>(m));
     for (std::int32_t i = 0; i < m; ++i) {
-        const double angle = -std::numbers::pi / 2 + 2 * std::numbers::pi * i / m;
+        const double angle = -std::numbers::pi / 2 + 2 * std::numbers::pi * (i + phase) / m;
         const Point p{static_cast<float>(std::round(kCircleRadius * std::cos(angle))),
                       static_cast<float>(std::round(kCircleRadius * std::sin(angle)))};
         if (!points.empty() && points.back().x == p.x && points.back().y == p.y) continue;
@@ -91,9 +104,14 @@ std::vector<Point> rounded_circle(std::int32_t m) {
 }
 
 // Drops every corner that rounding made flat or reflex, until all turn
-// strictly left. The polygon is star-shaped around the centre and starts
-// at its lowest point, a hull vertex that is never dropped.
+// strictly left. The polygon is star-shaped around the centre; it is first
+// turned to start at its lowest point (the leftmost of them), a hull vertex
+// that is never dropped.
 std::vector<Point> strict_corners(std::vector<Point> polygon) {
+    const auto lowest = std::min_element(polygon.begin(), polygon.end(), [](const Point& a, const Point& b) {
+        return a.y < b.y || (a.y == b.y && a.x < b.x);
+    });
+    std::rotate(polygon.begin(), lowest, polygon.end());
     for (bool dropped = true; dropped && polygon.size() >= 3;) {
         dropped = false;
         std::vector<Point> kept;
@@ -115,15 +133,18 @@ std::vector<Point> strict_corners(std::vector<Point> polygon) {
     return polygon;
 }
 
-// n points in strictly convex position: the circle is sampled finer until
-// enough corners survive the rounding, then n of them are taken at equal
-// steps (any subset of points in strictly convex position is one too).
-std::vector<Point> circle(std::int32_t n) {
+// n points in strictly convex position: the circle, turned by a phase
+// drawn from the seed, is sampled finer until enough corners survive the
+// rounding, then n of them are taken at equal steps (any subset of points
+// in strictly convex position is one too).
+std::vector<Point> circle(std::int32_t n, std::uint32_t seed) {
     if (n > kCircleCapacity) throw std::invalid_argument("circle family: n above its capacity");
     if (n == 0) return {};
+    std::mt19937 engine(seed + 5);
+    const double phase = std::uniform_real_distribution<double>(0.0, 1.0)(engine);
     std::vector<Point> corners;
     for (std::int64_t m = n; static_cast<std::int64_t>(corners.size()) < n; m = m * 5 / 4 + 1) {
-        corners = strict_corners(rounded_circle(static_cast<std::int32_t>(m)));
+        corners = strict_corners(rounded_circle(static_cast<std::int32_t>(m), phase));
     }
     std::vector<Point> points(static_cast<std::size_t>(n));
     const std::int64_t available = static_cast<std::int64_t>(corners.size());
@@ -140,6 +161,7 @@ std::string_view family_name(Family family) {
         case Family::disc: return "disc";
         case Family::decimal: return "decimal";
         case Family::full_float: return "float";
+        case Family::circle_float: return "circle_float";
     }
     return "?";
 }
@@ -154,14 +176,15 @@ bool parse_family(std::string_view name, Family& family) {
     return false;
 }
 
-std::vector<Point> make_points(Family family, std::int32_t n) {
+std::vector<Point> make_points(Family family, std::int32_t n, std::uint32_t seed) {
     if (n < 0) throw std::invalid_argument("point family: negative n");
     switch (family) {
-        case Family::random_grid: return random_grid(n);
-        case Family::circle: return circle(n);
-        case Family::disc: return disc(n);
-        case Family::decimal: return decimal(n);
-        case Family::full_float: return full_float(n);
+        case Family::random_grid: return random_grid(n, seed);
+        case Family::circle: return circle(n, seed);
+        case Family::disc: return disc(n, seed);
+        case Family::decimal: return decimal(n, seed);
+        case Family::full_float: return full_float(n, seed);
+        case Family::circle_float: return circle_float(n, seed);
     }
     return {};
 }
@@ -170,7 +193,8 @@ std::string coordinate_text(Family family, float v) {
     char text[32];
     switch (family) {
         case Family::decimal: std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v)); break;
-        case Family::full_float: std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v)); break;
+        case Family::full_float:
+        case Family::circle_float: std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v)); break;
         default: std::snprintf(text, sizeof text, "%.0f", static_cast<double>(v)); break;
     }
     return text;

@@ -1,6 +1,7 @@
 // The point sets the benchmark times the hulls on. Every set is made from a
-// fixed seed, so both algorithms (and every run of the benchmark) see the
-// same points.
+// seed, the same set from the same seed, so every algorithm (and every run
+// of the benchmark) sees the same points; the curves use kFixedSeed, the
+// comparisons over many sets the seeds 1, 2, ...
 #pragma once
 
 #include "point.h"
@@ -11,31 +12,38 @@
 #include <vector>
 
 enum class Family {
-    random_grid,  // integers 0..299, as the generator writes them (duplicates likely)
-    circle,       // integer points in strictly convex position near a circle: all are hull vertices
-    disc,         // integers uniformly spread over a disc: few hull vertices
-    decimal,      // three decimals from 0 to 300 (the floats nearest them), as other point tools write
-    full_float,   // floats of full precision uniform in +-1e6
+    random_grid,   // integers 0..299, the generator's own points for the seed (duplicates likely)
+    circle,        // integer points in strictly convex position near a circle: all are hull vertices
+    disc,          // integers uniformly spread over a disc: few hull vertices
+    decimal,       // three decimals from 0 to 300 (the floats nearest them), as other point tools write
+    full_float,    // floats of full precision uniform in +-1e6
+    circle_float,  // floats of full precision on a circle at random angles: most are hull vertices
 };
 
-inline constexpr Family kAllFamilies[] = {Family::random_grid, Family::circle, Family::disc, Family::decimal,
-                                          Family::full_float};
+inline constexpr Family kAllFamilies[] = {Family::random_grid, Family::circle,     Family::disc,
+                                          Family::decimal,     Family::full_float, Family::circle_float};
 
-// "random", "circle", "disc", "decimal", "float".
+// "random", "circle", "disc", "decimal", "float", "circle_float".
 std::string_view family_name(Family family);
 
 // Parses a family_name; false if the name is unknown.
 bool parse_family(std::string_view name, Family& family);
 
-// Radii of the circle and the disc, in coordinate units. The circle's is the
-// largest at which its integer coordinates are still exact as floats.
+// Radii of the circles and the disc, in coordinate units. The circle's is
+// the largest at which its integer coordinates are still exact as floats.
 inline constexpr double kCircleRadius = 8388000.0;  // just below 2^23
 inline constexpr double kDiscRadius = 10000.0;
+inline constexpr double kFloatCircleRadius = 1e6;
 
-// n points of the family in the order they were made (not sorted): the
-// order in which a point file would hold them. n >= 0; the circle holds at
-// most kCircleCapacity points.
-std::vector<Point> make_points(Family family, std::int32_t n);
+// The seed of the sets the curves are measured on.
+inline constexpr std::uint32_t kFixedSeed = 20240611u;
+
+// n points of the family made from seed, in the order they were made (not
+// sorted): the order in which a point file would hold them. n >= 0; the
+// circle holds at most kCircleCapacity points. The random family is what
+// the generator writes when its clock reads seed: std::srand(seed), then
+// per point two std::rand() % 300, the second one x.
+std::vector<Point> make_points(Family family, std::int32_t n, std::uint32_t seed = kFixedSeed);
 
 // The text of one coordinate of the family as a point file holds it, read
 // back by the point file's reader as exactly v: integers as integers,

@@ -2,7 +2,8 @@
 """scripts/bench-report on hull_bench's own JSON (its smallest sizes, made at
 test time) and on small hand-written results that hold what a short run
 does not: left-out sizes, repetitions and their median, other time units,
-targets met and missed, and broken files.
+targets met and missed (over seeds: by the worst one), the peers, qconvex,
+and broken files.
 
   bench_report_test.py PATH/TO/hull_bench PATH/TO/bench-report
 """
@@ -64,12 +65,12 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
     measured = os.path.join(scratch, "measured.json")
     out = os.path.join(scratch, "out")
     os.mkdir(out)
-    bench = subprocess.run([hull_bench, "--benchmark_filter=/(10|20)/|driver/chain_.*/R=1/",
+    bench = subprocess.run([hull_bench, "--benchmark_filter=^[a-z_]+/[a-z_]+/(10|20)/|driver/chain_.*/R=1/",
                             f"--benchmark_out={measured}", "--benchmark_out_format=json"],
                            capture_output=True, text=True)
     if not check(bench.returncode == 0, f"hull_bench: status {bench.returncode}: {bench.stderr}"):
         sys.exit("\n".join(failures))
-    names = [b["run_name"] for b in json.loads(read(measured))["benchmarks"]]
+    names = [b["run_name"] for b in json.loads(read(measured))["benchmarks"] if b["run_type"] == "iteration"]
     plot = [] if has_gnuplot else ["--no-plot"]
     done = run_report(*plot, measured, out)
     check(done.returncode == 0, f"izvestaj: status {done.returncode}: {done.stderr}")
@@ -87,17 +88,19 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
                                                ["chain_straightforward", "1", "20001"]], f"drivers.csv: {drivers}")
     check(read(os.path.join(out, "skipped.txt")) == "", "skipped.txt nije prazan")
 
-    # One curve per hull variant and family, each over both sizes.
+    # One curve per hull variant and family, each over both sizes, with
+    # Google Benchmark's fit of its growth.
     hull_keys = sorted({f"{a}-{f}" for a, f, _, _ in scaling[1:] if a not in ("parse", "add_point", "sort")})
     slopes = [line.split() for line in read(os.path.join(out, "series", "slopes.txt")).splitlines()]
     check(sorted(fields[0] for fields in slopes) == hull_keys, f"slopes.txt: {slopes}")
-    check(all(len(fields) == 4 and fields[3] == "2" for fields in slopes), f"slopes.txt: {slopes}")
+    check(all(len(fields) == 5 and fields[1].startswith(("N", "(1)", "lgN")) and fields[4] == "2" for fields in slopes),
+          f"slopes.txt: {slopes}")
     for key in hull_keys:
         data = read(os.path.join(out, "series", key + ".dat")).split()
         check(data[0::2] == ["10", "20"], f"series/{key}.dat: {data}")
 
     summary = read(os.path.join(out, "summary.txt"))
-    check(summary.startswith("Nagib log t prema log n"), f"summary.txt: {summary[:80]}")
+    check(summary.startswith("Rast vremena sa n po Google Benchmark-u"), f"summary.txt: {summary[:80]}")
     targets = read(os.path.join(out, "targets.txt")).splitlines()
     chain_row = [line for line in targets if "n=20001, R=1 " in line]
     check(len(chain_row) == 1 and " ms " in chain_row[0] and "nije mereno" not in chain_row[0],
@@ -127,6 +130,14 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
         entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 3, "ms"),
         entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 5, "ms"),
         entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 4, "ms"),
+        # Two seeds of one target: the worse one misses the bound of 2/5.
+        entry("seeds/chain_step/random/R=500/seed=1/20001/iterations:1/manual_time", 20, "ms", ratio=0.25,
+              workbench_seconds=0.02, straightforward_seconds=0.08),
+        entry("seeds/chain_step/random/R=500/seed=2/20001/iterations:1/manual_time", 40, "ms", ratio=0.5,
+              workbench_seconds=0.04, straightforward_seconds=0.08),
+        entry("peers/disc/seed=1/1000/iterations:1/manual_time", 1, "ms", chain_step_seconds=2e-6,
+              cgal_andrew_scan_seconds=4e-6, chain_qsort_seconds=3e-5, chain_std_sort_seconds=1e-5, qhull_seconds=2e-5),
+        entry("qconvex/random/4/iterations:20/manual_time", 1.5, "ms", wall_seconds=0.002),
     ]))
     out = os.path.join(scratch, "made")
     os.mkdir(out)
@@ -147,8 +158,21 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
     # 2 ms against 4 ms: 0.5 meets a bound of 1/2.
     chain_row = [line for line in read(os.path.join(out, "targets.txt")).splitlines() if "n=20001, R=1 " in line]
     check(chain_row and chain_row[0].split()[-4:] == ["0.500", "<=", "1/2", "ispunjen"], f"targets.txt: {chain_row}")
-    check("| `brute_force`, random | 0.000500 | 20.0 | — |" in read(os.path.join(out, "benchmarks.md")),
-          "benchmarks.md: izostavljena velicina nije oznacena")
+    markdown = read(os.path.join(out, "benchmarks.md"))
+    check("| `brute_force`, random | 0.000500 | 20.0 | — |" in markdown, "benchmarks.md: izostavljena velicina nije oznacena")
+    targets = read(os.path.join(out, "targets.txt")).splitlines()
+    seeded = [line.split() for line in targets if "20001 generatorskih" in line]
+    check(seeded and seeded[0][-8:] == ["0.250", "0.375", "0.500", "2", "<=", "2/5", "NIJE", "ispunjen"],
+          f"targets.txt: cilj po semenima sudi najgore seme: {seeded}")
+    step = [line.split() for line in targets if "Andrew scan, disc" in line]
+    check(step and step[0][-8:] == ["0.500", "1", "<=", "1", "ispunjen", "(najgore", "pri", "n=1000)"],
+          f"targets.txt: {step}")
+    check(rows(os.path.join(out, "peers.csv"))[1:3] == [["disc", "1000", "1", "chain_step", "2e-06"],
+                                                        ["disc", "1000", "1", "cgal_andrew_scan", "4e-06"]],
+          f"peers.csv: {read(os.path.join(out, 'peers.csv'))}")
+    check("| `chain_qsort` / `qhull` | disc | 1.50 (1.50–1.50) |" in markdown, "benchmarks.md: tabela drugih biblioteka")
+    check(rows(os.path.join(out, "qconvex.csv"))[1:] == [["random", "4", "0.0015", "0.002"]],
+          f"qconvex.csv: {read(os.path.join(out, 'qconvex.csv'))}")
 
     # A --targets run: only targets.txt; a target missed.
     only = os.path.join(scratch, "targets.json")
@@ -172,7 +196,10 @@ with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
     write_json(foreign, {"benchmarks": 3})
     unnamed = os.path.join(scratch, "unnamed.json")
     write_json(unnamed, results("quick", [entry("brute_force/10", 1.0, hull_vertices=3.0)]))
-    for bad in (broken, foreign, unnamed, os.path.join(scratch, "missing.json")):
+    # A name is never program text: one that would close the plot's quotes is refused.
+    quoted = os.path.join(scratch, "quoted.json")
+    write_json(quoted, results("quick", [entry("monotone_chain/x'\nsystem 'touch owned/10", 1.0, hull_vertices=3.0)]))
+    for bad in (broken, foreign, unnamed, quoted, os.path.join(scratch, "missing.json")):
         out = os.path.join(scratch, "bad")
         os.makedirs(out, exist_ok=True)
         done = run_report("--no-plot", bad, out)

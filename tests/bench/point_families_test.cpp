@@ -1,10 +1,14 @@
+#include "generator.h"
 #include "hull_monotone_chain.h"
 #include "point_families.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <set>
 #include <utility>
@@ -26,20 +30,39 @@ bool same_points(const std::vector<Point>& a, const std::vector<Point>& b) {
     return true;
 }
 
-TEST(PointFamilies, EveryFamilyGivesExactlyNPointsTheSameOnEveryCall) {
+// The same seed gives the same set, another seed another one.
+TEST(PointFamilies, EveryFamilyGivesExactlyNPointsTheSameForTheSameSeed) {
     for (const Family family : kAllFamilies) {
         for (const std::int32_t n : {0, 1, 2, 3, 10, 1000}) {
             const std::vector<Point> first = make_points(family, n);
             EXPECT_EQ(first.size(), static_cast<std::size_t>(n)) << family_name(family);
             EXPECT_TRUE(same_points(first, make_points(family, n))) << family_name(family) << " n=" << n;
+            if (n >= 10) {
+                EXPECT_FALSE(same_points(make_points(family, n, 1), make_points(family, n, 2)))
+                    << family_name(family) << " n=" << n;
+            }
         }
     }
 }
 
-TEST(PointFamilies, RandomFamilyHasTheGeneratorsIntegerRange) {
-    for (const Point& p : make_points(Family::random_grid, 5000)) {
-        EXPECT_TRUE(p.x >= 0 && p.x <= 299 && p.x == std::floor(p.x)) << p.x;
-        EXPECT_TRUE(p.y >= 0 && p.y <= 299 && p.y == std::floor(p.y)) << p.y;
+// The random family is the generator's own file for its clock at the seed.
+TEST(PointFamilies, RandomFamilyIsTheGeneratorsFileForTheSeed) {
+    const ScratchDir dir;
+    for (const unsigned seed : {1u, 7u, 1733000000u}) {
+        const std::string path = (dir.path() / "generator.test").string();
+        char answers[] = "500\n3\n";
+        std::FILE* in = fmemopen(answers, sizeof answers - 1, "r");
+        std::FILE* out = std::fopen("/dev/null", "w");
+        ASSERT_EQ(gen::run_generator(in, out, path, [seed] { return seed; }), 0);
+        std::fclose(in);
+        std::fclose(out);
+        std::ifstream file(path);
+        int n = 0;
+        int repetitions = 0;
+        file >> n >> repetitions;
+        std::vector<Point> written(static_cast<std::size_t>(n));
+        for (Point& p : written) file >> p.x >> p.y;
+        EXPECT_TRUE(file && same_points(written, make_points(Family::random_grid, n, seed))) << "seed " << seed;
     }
 }
 
@@ -76,9 +99,12 @@ TEST(PointFamilies, DiscPointsAreIntegersInsideTheRadius) {
 // The circle's whole point: every one of its points is a hull vertex, even
 // at the largest size, where rounding to integers alone would break that.
 TEST(PointFamilies, CirclePointsAreAllStrictHullVertices) {
-    for (const std::int32_t n : {3, 4, 17, 1000, kCircleCapacity}) {
-        const std::vector<Point> circle = make_points(Family::circle, n);
-        ASSERT_TRUE(strictly_convex_ccw(circle)) << "n=" << n;
+    const std::pair<std::int32_t, std::uint32_t> sets[] = {
+        {3, kFixedSeed}, {4, kFixedSeed}, {17, kFixedSeed}, {1000, kFixedSeed}, {kCircleCapacity, kFixedSeed},
+        {1000, 1},       {2000, 2},       {5000, 3},        {5000, 20}};
+    for (const auto& [n, seed] : sets) {
+        const std::vector<Point> circle = make_points(Family::circle, n, seed);
+        ASSERT_TRUE(strictly_convex_ccw(circle)) << "n=" << n << " seed " << seed;
         EXPECT_EQ(positions(circle).size(), circle.size()) << "duplicates at n=" << n;
         for (const Point& p : circle) {
             EXPECT_EQ(p.x, std::floor(p.x));
@@ -86,7 +112,7 @@ TEST(PointFamilies, CirclePointsAreAllStrictHullVertices) {
         }
         const std::vector<Point> sorted = sorted_points(circle);
         std::vector<Point> hull(2 * circle.size());
-        EXPECT_EQ(hull_monotone_chain(sorted.data(), hull.data(), n), n) << "n=" << n;
+        EXPECT_EQ(hull_monotone_chain(sorted.data(), hull.data(), n), n) << "n=" << n << " seed " << seed;
     }
 }
 
