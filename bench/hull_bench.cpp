@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
             if (have_qconvex()) register_qconvex_benchmarks(scope.qconvex_runs);
         }
         register_seed_benchmarks(targets_only ? 5 : scope.seed_pairs);
-        if (have_peers()) register_peer_benchmarks(kSeedCount, targets_only ? 7 : scope.peer_rounds);
+        if (have_peers()) register_peer_benchmarks(kSeedCount, targets_only ? 7 : scope.peer_rounds, targets_only ? 2 : 1);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Greska: %s\n", error.what());
         remove_stage_files();

@@ -168,17 +168,20 @@ bool have_peers() {
     return !all_peers().empty();
 }
 
-void register_peer_benchmarks(std::uint32_t seeds, int rounds) {
-    for (const Family family : kAllFamilies) {
-        for (const std::int32_t n : {1000, 5000, 20001}) {
-            for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
-                const std::string name =
-                    "peers/" + std::string(family_name(family)) + "/seed=" + std::to_string(seed);
-                benchmark::RegisterBenchmark(name.c_str(), time_contenders, family, seed)
-                    ->Arg(n)
-                    ->Iterations(rounds)
-                    ->Unit(benchmark::kMillisecond)
-                    ->UseManualTime();
+void register_peer_benchmarks(std::uint32_t seeds, int rounds, int passes) {
+    for (int pass = 1; pass <= passes; ++pass) {
+        const std::string pass_part = pass == 1 ? "" : "/pass=" + std::to_string(pass);
+        for (const Family family : kAllFamilies) {
+            for (const std::int32_t n : {1000, 5000, 20001}) {
+                for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
+                    const std::string name = "peers/" + std::string(family_name(family)) + "/seed=" +
+                                             std::to_string(seed) + pass_part;
+                    benchmark::RegisterBenchmark(name.c_str(), time_contenders, family, seed)
+                        ->Arg(n)
+                        ->Iterations(rounds)
+                        ->Unit(benchmark::kMillisecond)
+                        ->UseManualTime();
+                }
             }
         }
     }
