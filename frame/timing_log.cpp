@@ -71,13 +71,6 @@ bool ends_mid_line(int fd, off_t size) {
     return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
 }
 
-std::string folder_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 // Where a file of this name would come into being: the name itself or, for
 // a link to a missing file, the link's target.
 std::string creation_path(const std::string& name) {

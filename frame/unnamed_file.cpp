@@ -52,6 +52,13 @@ std::string draw_hidden_name(const std::string& path, std::minstd_rand& random) 
 
 }  // namespace
 
+std::string folder_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
 int open_unnamed_file(const std::string& folder, mode_t mode) {
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) return -1;

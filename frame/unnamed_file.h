@@ -8,6 +8,9 @@
 #include <string>
 #include <sys/types.h>
 
+// The folder a file of this name is in: "." for a bare name, "/" at the top.
+std::string folder_of(const std::string& path);
+
 // Opens an unnamed regular file in `folder` for writing, with the
 // permissions `mode` less the umask, as a newly created file gets them.
 // The descriptor, or -1 with errno set. Where the file could not be named

@@ -6,7 +6,6 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
-#include <filesystem>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -59,11 +58,6 @@ mode_t current_umask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
-}
-
-std::string folder_of(const std::string& path) {
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? "." : parent.string();
 }
 
 // Creates ".NAME.XXXXXX" beside `path`. mkstemp opens with O_CREAT | O_EXCL,
