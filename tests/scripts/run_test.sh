@@ -11,8 +11,10 @@ stub() { mkdir -p "${1%/*}" && printf '#!/bin/bash\n%s\n' "$2" >"$1" && chmod +x
 p=$work/project
 mkdir -p "$p/geometry" "$work/here" && cp -r "$1/run" "$1/scripts" "$p/" && cp "$1/geometry/capacities.h" "$p/geometry/"
 export CALLS=$work/calls HOLD=$work/hold HELD=$work/held LOCK=$p/demo/.run.lock PATH=$work/bin:$PATH
-# Every stand-in a run starts notes it if it has the run's lock open.
-check='for fd in /proc/$$/fd/*; do [[ ! $fd -ef $LOCK ]] || echo "$0" >>"$HELD"; done'
+# Every stand-in a run starts notes it if it has the run's lock open, or
+# any of descriptors 0-2 closed.
+check='for fd in /proc/$$/fd/*; do [[ ! $fd -ef $LOCK ]] || echo "$0" >>"$HELD"; done
+  for fd in 0 1 2; do [[ -e /proc/$$/fd/$fd ]] || echo "$0 without $fd" >>"$HELD"; done'
 for tool in cmake apt-get; do stub "$work/bin/$tool" "$check"'; echo "$0 $*" >>"$CALLS"'; done
 stub "$work/bin/dpkg-query" "$check"'; printf "install ok installed"'
 # For n = 3000 the generator makes $HOLD.held and waits while $HOLD exists.
@@ -49,6 +51,7 @@ for case in "|12000|hull_chain.png" "|50|hull_brute.png hull_chain.png" ":99|120
   [[ $(cd "$p/demo" && echo *.png) == "$expected" ]] && ! grep -qs old "$p"/demo/*.png || fail "./run $n, DISPLAY=$display"
   [[ $n -le 10000 || $out == *'hull_brute prima najvise 10000 tacaka: za n = 12000 radi samo hull_chain.'* ]] || fail "./run $n: $out"
 done
+DISPLAY='' "$p/run" 50 1 <&- >&- 2>&- || fail "./run with descriptors 0-2 closed: status $?"
 
 rm -f "$CALLS" && touch "$HOLD"
 DISPLAY='' "$p/run" 3000 2 >"$work/first" 2>&1 & first=$!
