@@ -13,7 +13,8 @@ source "${BASH_SOURCE[0]%/*}/../scripts/lib.sh"
 export TMPDIR="$work/tmp dir"
 mkdir "$TMPDIR"
 leftovers() { [[ $(left_behind) -eq 0 ]] || fail "$1: processes left running"
-              [[ -z $(ls -A "$TMPDIR") ]] || fail "$1: left in TMPDIR: $(ls -A "$TMPDIR")"; }
+              [[ -z $(ls -A "$TMPDIR") ]] || fail "$1: left in TMPDIR: $(ls -A "$TMPDIR")"
+              ! compgen -G "$work/.snapshot.*" >/dev/null || fail "$1: a partial picture was left behind"; }
 
 pixel() {  # pixel X Y FILE -> "R G B"
   convert "$3" -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs
@@ -73,7 +74,6 @@ for name in "it's \"a\" b.png" "-dash.png" $'two\nlines.png'; do
   [[ $(pixels "$name") == "$reference" ]] || fail "name [$name]: not the same picture"
   [[ ! -s out.txt ]] || fail "name [$name]: wrote on standard output"
 done
-compgen -G '.snapshot.*' >/dev/null && fail "a partial picture was left behind"
 leftovers "odd names"
 
 # refused STATUS MESSAGE [VAR=VALUE...] COMMAND...: ends with STATUS and
