@@ -1,6 +1,6 @@
 // The real hull programs, run as a user would: in a directory of their own,
 // on a point file, with or without a display (CTest runs this suite under
-// xvfb-run, which names its virtual server in DISPLAY).
+// tests/window/with_xvfb.sh, which names its virtual server in DISPLAY).
 #include "file_names.h"
 #include "capacities.h"
 #include "program_run.h"

@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # scripts/plot-log on small logs in the programs' own format.
 #   plot_log_test.sh PATH/TO/plot-log
-set -uo pipefail
 shopt -s nullglob
 plot_log=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "NEUSPEH: $*" >&2; failures=$((failures + 1)); }
+source "${BASH_SOURCE[0]%/*}/../scripts/lib.sh"
 
 # Both labels in mixed order, repeated n, a foreign line, a damaged line and
 # a blank line; the format is the one the programs append ("%-8s: %3ld ...").
@@ -54,7 +50,7 @@ files=("$work"/names/* "$work"/names/.[!.]*) && (( ${#files[@]} == 2 * ${#names[
 
 # A folder it cannot write (as another user, when run as root), an unusable
 # TMPDIR: status 1, the folder named, nothing on standard output.
-mkdir "$work/locked" && cp "$work/run.log" "$work/locked/statistika.out" && cp "$plot_log" "$work/plot-log" &&
+mkdir "$work/locked" && cp "$work/run.log" "$work/locked/statistika.out" && cp "$plot_log" "$work/plot-log" && cp "${plot_log%/*}/processes.sh" "$work/" &&
   chmod 755 "$work" && chmod 555 "$work/locked"
 as_user=() && (( EUID == 0 )) && as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 (cd "$work/locked" && "${as_user[@]}" "$work/plot-log") > "$work/out" 2> "$work/err"
@@ -70,6 +66,11 @@ printf 'prazno\n' > "$work/strano.out"
 "$plot_log" "$work/strano.out" > /dev/null 2> "$work/err" && fail "log bez merenja prihvacen"
 grep -q 'strano.out' "$work/err" || fail "greska ne imenuje datoteku: $(cat "$work/err")"
 [[ ! -e $work/strano.png ]] || fail "slika napravljena za log bez merenja"
+# A log whose name ends in .png would be its own picture: refused, left as it was.
+cp "$work/run.log" "$work/log.png"
+"$plot_log" "$work/log.png" > /dev/null 2> "$work/err" && fail "log.png prihvacen"
+grep -qF "Greska: slika $work/log.png bi zamenila sam log" "$work/err" || fail "log.png: $(cat "$work/err")"
+cmp -s "$work/run.log" "$work/log.png" || fail "log.png je izmenjen"
 
 # Only zeros and n = 0 (no log axis for n then) still give a picture.
 printf 'n^3(n=0):   0 sekundi     0 milisekundi\nn^3(n=0):   0 sekundi     0 milisekundi\n' > "$work/nula.out"
@@ -88,4 +89,4 @@ status=$?
 [[ $status -eq 2 ]] || fail "nepoznata opcija: status $status, ocekivan 2"
 grep -q 'nepostojeca' "$work/err" || fail "greska ne imenuje opciju: $(cat "$work/err")"
 
-exit $((failures > 0))
+finish plot-log

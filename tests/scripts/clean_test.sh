@@ -3,17 +3,13 @@
 # and output folder goes, everything else stays, a link is removed without
 # what it points to, and a second run finds nothing.
 #   clean_test.sh CLEAN RUN
-set -uo pipefail
 clean=$1
 run=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "${BASH_SOURCE[0]%/*}/lib.sh"
 
 project=$work/project
 mkdir -p "$project/scripts" "$project/frame" "$project/rebuild" "$work/elsewhere"
-cp "$clean" "$project/scripts/clean"
+cp "$clean" "${clean%/*}/processes.sh" "$project/scripts/"
 cp "$run" "$project/run"
 for folder in build build-run build-sanitize/tests build-fuzz/artifacts bench-out demo; do
   mkdir -p "$project/$folder"
@@ -46,5 +42,4 @@ out=$("$project/run" clean)
 "$project/run" clean extra 2>/dev/null
 [[ $? -eq 2 ]] || fail "./run clean with an extra argument is not refused"
 
-(( failures == 0 )) && echo "clean: all checks passed"
-exit $(( failures > 0 ))
+finish clean

@@ -4,15 +4,11 @@
 # backticks, with exit status 1, nothing on standard output (hull programs)
 # and no log left behind.
 #   errors_doc_test.sh ERRORS_MD HULL_BRUTE HULL_CHAIN GENERATOR
-set -uo pipefail
 doc=$1
 hull_brute=$2
 hull_chain=$3
 generator=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "${BASH_SOURCE[0]%/*}/lib.sh"
 
 documented() {  # documented MESSAGE: the message appears in backticks in the document
   grep -qF -- "\`$1\`" "$doc"
@@ -89,5 +85,4 @@ for message in "Neispravan unos: ocekuje se ceo broj od 0 do 20001." "Neispravan
   documented "$message" || fail "generator: '$message' not in $doc"
 done
 
-(( failures == 0 )) && echo "errors.md: all checks passed"
-exit $(( failures > 0 ))
+finish errors.md

@@ -4,23 +4,22 @@
 # the installed programs work from any folder through PATH; the manifest
 # of the install removes them all again.
 #   install_test.sh CMAKE BUILD_DIR
-set -uo pipefail
 cmake=$1
 build=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+source "${BASH_SOURCE[0]%/*}/lib.sh"
 
 prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || fail "install: $(cat "$work/install.txt")"
 
 listing=$(cd "$prefix" 2>/dev/null && find . -type f | sort | xargs)
-expected="./bin/generator ./bin/hull_brute ./bin/hull_chain ./share/convex_hull_workbench/scripts/plot-log ./share/convex_hull_workbench/scripts/snapshot"
+expected="./bin/generator ./bin/hull_brute ./bin/hull_chain ./share/convex_hull_workbench/scripts/plot-log ./share/convex_hull_workbench/scripts/processes.sh ./share/convex_hull_workbench/scripts/snapshot"
 [[ $listing == "$expected" ]] || fail "installed: $listing"
 for file in bin/generator bin/hull_brute bin/hull_chain share/convex_hull_workbench/scripts/plot-log \
             share/convex_hull_workbench/scripts/snapshot; do
   [[ -x $prefix/$file ]] || fail "$file is not executable"
+done
+for script in plot-log snapshot; do
+  "$prefix/share/convex_hull_workbench/scripts/$script" --help >/dev/null || fail "installed $script --help: status $?"
 done
 
 # The installed programs, by name, in a folder of their own.
@@ -43,5 +42,4 @@ hint=$(env -u DISPLAY hull_chain 2>&1 </dev/null | tail -n 1)
 xargs -d '\n' rm -f -- <"$build/install_manifest.txt" && [[ -z $(find "$prefix" -type f) ]] ||
   fail "uninstall left: $(find "$prefix" -type f)"
 
-(( failures == 0 )) && echo "install: all checks passed"
-exit $(( failures > 0 ))
+finish install

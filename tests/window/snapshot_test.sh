@@ -1,21 +1,20 @@
 #!/usr/bin/env bash
 # scripts/snapshot on a good and on a bad point file: the picture of the
-# window alone on a good one; the program's status and message, and no
-# picture, on a bad one; and no process left behind either way. Then odd
-# picture names, which are drawn, and bad settings, which are refused before
-# anything runs.
+# window alone on a good one, with a timing line only when --log asks; the
+# program's status and message, and no picture, on a bad one. A run ended
+# by each signal ends the program before it logs, and the server. No
+# process and no work folder is left behind in any case (TMPDIR has a blank
+# in its name). Then odd picture names, which are drawn, and bad settings,
+# which are refused before anything runs.
 #   snapshot_test.sh SNAPSHOT PROGRAM
-set -uo pipefail
 snapshot=$1
 program=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# Every process the snapshot starts inherits this mark; none may outlive it.
-mark=snapshot-test-$$-$RANDOM
-left_behind() { grep -lsz "^SNAPSHOT_TEST_MARK=$mark\$" /proc/[0-9]*/environ | wc -l; }
+source "${BASH_SOURCE[0]%/*}/../scripts/lib.sh"
+export TMPDIR="$work/tmp dir"
+mkdir "$TMPDIR"
+leftovers() { [[ $(left_behind) -eq 0 ]] || fail "$1: processes left running"
+              [[ -z $(ls -A "$TMPDIR") ]] || fail "$1: left in TMPDIR: $(ls -A "$TMPDIR")"
+              ! compgen -G "$work/.snapshot.*" >/dev/null || fail "$1: a partial picture was left behind"; }
 
 pixel() {  # pixel X Y FILE -> "R G B"
   convert "$3" -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs
@@ -25,23 +24,46 @@ pixel() {  # pixel X Y FILE -> "R G B"
 # at the camera's 92% fill of the window's height, the middle at its centre.
 cd "$work" || exit 1
 printf '5 1\n0 0\n300 0\n300 300\n0 300\n150 150\n' >generator.test
-SNAPSHOT_TEST_MARK=$mark "$snapshot" "$program" good.png 2>err.txt
+TEST_MARK=$mark "$snapshot" "$program" good.png 2>err.txt
 status=$?
 [[ $status -eq 0 ]] || fail "good file: status $status, stderr: $(cat err.txt)"
 [[ $(identify -format '%wx%h' good.png 2>/dev/null) == 1024x700 ]] || fail "good file: the picture is not the 1024x700 window"
 [[ $(pixel 5 5 good.png) == "230 230 204" ]] || fail "good file: background is $(pixel 5 5 good.png)"
 [[ $(pixel 512 350 good.png) == "0 0 255" ]] || fail "good file: no blue point at the centre"
 [[ $(pixel 512 28 good.png) == "255 0 0" ]] || fail "good file: no red hull edge at the top"
-[[ $(left_behind) -eq 0 ]] || fail "good file: processes left running"
-grep -q '^n\*logn(n=5)' statistika.out || fail "good file: no log line"
+[[ ! -e statistika.out ]] || fail "good file: a timing line without --log"
+leftovers "good file"
+TEST_MARK=$mark "$snapshot" --log "$program" good.png 2>err.txt || fail "--log: $(cat err.txt)"
+[[ $(grep -c '^n\*logn(n=5)' statistika.out) -eq 1 ]] || fail "--log: not one log line"
 
 printf '5 1\n0 0\n300 x\n' >generator.test
-SNAPSHOT_TEST_MARK=$mark "$snapshot" "$program" bad.png 2>err.txt
+TEST_MARK=$mark "$snapshot" "$program" bad.png 2>err.txt
 status=$?
 [[ $status -eq 1 ]] || fail "bad file: status $status, expected the program's 1"
-grep -q 'generator.test' err.txt || fail "bad file: the program's message is missing: $(cat err.txt)"
+grep -q '^Greska: generator.test: ' err.txt || fail "bad file: the program's message is missing: $(cat err.txt)"
 [[ ! -e bad.png ]] || fail "bad file: a picture was written"
-[[ $(left_behind) -eq 0 ]] || fail "bad file: processes left running"
+leftovers "bad file"
+
+# signal|status: sent to the run's process group (as a terminal sends it)
+# while the program computes a hull of 20001 points many times over.
+{ echo "20001 100000"; for ((i = 0; i < 20001; i++)); do echo "$((i * 7919 % 20011)) $((i * 104729 % 20021))"; done; } >generator.test
+for row in HUP:129 INT:130 QUIT:131 TERM:143; do
+  signal=${row%:*}
+  cp statistika.out before.out
+  ( trap - INT QUIT; TEST_MARK=$mark exec setsid "$snapshot" --log "$program" sig.png ) 2>err.txt &
+  group=$!
+  for ((i = 0; i < 600; i++)); do
+    pgrep -g "$group" -x "${program##*/}" >/dev/null && break
+    sleep 0.1
+  done
+  kill -s "$signal" -- "-$group"
+  wait "$group" 2>/dev/null
+  status=$?
+  [[ $status -eq ${row#*:} ]] || fail "$signal: status $status: $(cat err.txt)"
+  leftovers "$signal"
+  cmp -s before.out statistika.out || fail "$signal: a line was logged: $(tail -n 1 statistika.out)"
+  [[ ! -e sig.png ]] || fail "$signal: a picture was written"
+done
 
 pixels() { convert png:- rgb:- <"$1" | od -An -tx1; }  # the picture's pixels, whatever its name
 reference=$(pixels good.png)
@@ -52,7 +74,7 @@ for name in "it's \"a\" b.png" "-dash.png" $'two\nlines.png'; do
   [[ $(pixels "$name") == "$reference" ]] || fail "name [$name]: not the same picture"
   [[ ! -s out.txt ]] || fail "name [$name]: wrote on standard output"
 done
-compgen -G '.snapshot.*' >/dev/null && fail "a partial picture was left behind"
+leftovers "odd names"
 
 # refused STATUS MESSAGE [VAR=VALUE...] COMMAND...: ends with STATUS and
 # exactly MESSAGE on standard error, nothing on standard output.
@@ -72,9 +94,10 @@ refused 2 "snapshot: SNAPSHOT_TIMEOUT='a[\$(touch hacked)]' nije ceo broj sekund
   'SNAPSHOT_TIMEOUT=a[$(touch hacked)]' "$snapshot" "$program" t.png
 refused 1 "snapshot: ne mogu da napravim privremeni direktorijum u '$work/none' (TMPDIR)" \
   TMPDIR="$work/none" "$snapshot" "$program" t.png
+cp "$program" program.png
+refused 2 "snapshot: slika 'program.png' bi zamenila sam program" "$snapshot" ./program.png program.png
 refused 2 "snapshot: ime slike 'window.jpg' ne zavrsava se na .png" "$snapshot" "$program" window.jpg
 refused 1 "snapshot: ne mogu da pisem u direktorijum 'missing'" "$snapshot" "$program" missing/t.png
 [[ ! -e hacked && ! -e t.png ]] || fail "a refused run wrote something"
 
-(( failures == 0 )) && echo "snapshot: all checks passed"
-exit $(( failures > 0 ))
+finish snapshot

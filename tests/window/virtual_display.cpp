@@ -42,7 +42,7 @@ unsigned channel(unsigned long pixel, unsigned long mask) {
 VirtualDisplay::VirtualDisplay() {
     const char* name = std::getenv("DISPLAY");
     if (name == nullptr || *name == '\0')
-        throw std::runtime_error("DISPLAY is not set: run the window tests under xvfb-run (as CTest does)");
+        throw std::runtime_error("DISPLAY is not set: run the window tests under tests/window/with_xvfb.sh (as CTest does)");
     name_ = name;
     XSetErrorHandler(count_x_error);
     display_ = XOpenDisplay(name);

@@ -1,5 +1,5 @@
 // A connection to the virtual X server the window tests run on (started by
-// xvfb-run, which names it in DISPLAY; Mesa's software renderer draws the
+// tests/window/with_xvfb.sh, which names it in DISPLAY; Mesa's software renderer draws the
 // programs' windows): the tests look at, resize and take away those windows
 // through it.
 #pragma once

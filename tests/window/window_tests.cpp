@@ -4,7 +4,7 @@
 // growing past what the renderer holds), the end of the program however the
 // window goes, and the programs' own words for a display that cannot be used.
 //
-//   xvfb-run -a -s "-screen 0 1280x1024x24" window_tests [gtest options] PROGRAM LABEL
+//   tests/window/with_xvfb.sh -screen 0 1280x1024x24 -- window_tests [gtest options] PROGRAM LABEL
 //     (LABEL: "n^3" or "n*logn"). The suites *UnderWindowManager need a
 //     window manager, WithoutGlx a server run with "-extension GLX".
 #include "file_names.h"
@@ -45,7 +45,7 @@ std::string program_path;
 std::string label_stem;
 VirtualDisplay* display = nullptr;
 
-// One X server for the whole run, started by xvfb-run; its screen has room
+// One X server for the whole run, started by with_xvfb.sh; its screen has room
 // for the window at (100, 50) in both sizes the tests give it.
 class DisplayEnvironment : public testing::Environment {
 public:
