@@ -38,7 +38,7 @@ hint=$(env -u DISPLAY hull_chain 2>&1 </dev/null | tail -n 1)
 [[ $hint == "Sliku prozora bez ekrana daje $prefix/share/convex_hull_workbench/scripts/snapshot PROGRAM SLIKA.png." ]] ||
   fail "installed hull_chain's hint: $hint"
 
-# The uninstall line of the README removes every installed file.
+# The uninstall line of docs/using.md removes every installed file.
 xargs -d '\n' rm -f -- <"$build/install_manifest.txt" && [[ -z $(find "$prefix" -type f) ]] ||
   fail "uninstall left: $(find "$prefix" -type f)"
 
