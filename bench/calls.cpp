@@ -2,8 +2,8 @@
 // at a time, on sorted points prepared before the clock starts, over
 // growing n; and the programs' other stages: reading the point file, adding
 // points to the scene, sorting.
-#include "algorithms.h"
 #include "measurements.h"
+#include "peers.h"
 #include "memory_file.h"
 #include "point_families.h"
 #include "point_file.h"
@@ -25,16 +25,9 @@ constexpr std::int64_t kScenePointBudget = 200'000;
 
 void time_call(benchmark::State& state, HullFunction hull, Family family) {
     const auto n = static_cast<std::int32_t>(state.range(0));
-    const std::vector<Point> points = sorted_points(make_points(family, n));
-    std::vector<Point> out(2 * static_cast<std::size_t>(n) + 2);
-    std::int32_t h = 0;
-    for (auto _ : state) {
-        h = hull(points.data(), out.data(), n);
-        benchmark::DoNotOptimize(h);
-        benchmark::ClobberMemory();
-    }
+    const auto vertices = project_hull(hull, Sort::none)(state, sorted_points(make_points(family, n)));
     state.SetComplexityN(n);
-    state.counters["hull_vertices"] = h;
+    state.counters["hull_vertices"] = static_cast<double>(vertices.size());
 }
 
 // The reading step of the programs: the header, then every point into the

@@ -26,18 +26,10 @@ constexpr std::string_view kDumpOption = "--dump_points=";
 void print_help() {
     std::printf(
         "Upotreba: hull_bench [--scope=quick|full|targets|docs] [opcije Google Benchmark-a]\n"
-        "          hull_bench --dump_points=FAMILIJA:N\n"
-        "\n"
-        "  --scope=quick    (podrazumevano) po jedno merenje svakog skupa, brute force do 2000 tacaka\n"
-        "  --scope=targets  samo ono sto porede ciljevi brzine, svako merenje 5 puta (najmanje se racuna)\n"
-        "  --scope=docs     quick i targets zajedno, za docs/benchmarks.md\n"
-        "  --scope=full     docs, duze po velicini, brute force do 5000 tacaka i ceo korak\n"
-        "                   brute force-a na 5000 i 10000 tacaka\n"
-        "  --dump_points=FAMILIJA:N  ispisuje N tacaka familije (%s)\n"
-        "                   kako ih cita qconvex, i zavrsava\n"
-        "  --help           ova poruka, pa opcije Google Benchmark-a\n"
-        "\n"
-        "Opcije Google Benchmark-a:\n",
+        "          hull_bench --dump_points=FAMILIJA:N   (N tacaka familije kako ih cita qconvex)\n"
+        "  quick (podrazumevano) svako merenje jednom; targets samo ono sto porede ciljevi brzine,\n"
+        "  svako 5 puta (racuna se najmanje); docs oba; full kao docs, duze po velicini.\n"
+        "  Familije: %s.\n\nOpcije Google Benchmark-a:\n",
         family_names().c_str());
     benchmark::PrintDefaultHelp();
 }

@@ -51,33 +51,6 @@ const PointSet& point_set(Family family, std::int32_t n, std::uint32_t seed) {
     return it->second;
 }
 
-enum class Sort { none, qsort, std_sort };
-
-// One of the project's hulls: on the points as given (its hull step), or on
-// a copy sorted first as the programs sort (qsort with compare_points) or
-// with std::sort (a whole hull from the points in file order).
-TimeHull project_hull(HullFunction hull, Sort sort) {
-    return [hull, sort](benchmark::State& state, const std::vector<Point>& points) {
-        const auto n = static_cast<std::int32_t>(points.size());
-        std::vector<Point> work = points;
-        std::vector<Point> out(2 * points.size() + 2);
-        std::int32_t h = 0;
-        for (auto _ : state) {
-            if (sort != Sort::none) std::copy(points.begin(), points.end(), work.begin());
-            if (sort == Sort::qsort) std::qsort(work.data(), work.size(), sizeof(Point), compare_points);
-            if (sort == Sort::std_sort) {
-                std::sort(work.begin(), work.end(),
-                          [](const Point& a, const Point& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
-            }
-            h = hull(work.data(), out.data(), n);
-            benchmark::DoNotOptimize(h);
-            benchmark::ClobberMemory();
-        }
-        out.resize(static_cast<std::size_t>(h));
-        return out;
-    };
-}
-
 // The project's algorithms that are not cubic, its whole hulls, then the
 // libraries' built in.
 std::size_t project_contender_count = 0;
@@ -125,6 +98,31 @@ void time_contender(benchmark::State& state, const Contender* contender, Family 
 }
 
 }  // namespace
+
+// One of the project's hulls: on the points as given (its hull step), or on
+// a copy sorted first as the programs sort (qsort with compare_points) or
+// with std::sort (a whole hull from the points in file order).
+TimeHull project_hull(HullFunction hull, Sort sort) {
+    return [hull, sort](benchmark::State& state, const std::vector<Point>& points) {
+        const auto n = static_cast<std::int32_t>(points.size());
+        std::vector<Point> work = points;
+        std::vector<Point> out(2 * points.size() + 2);
+        std::int32_t h = 0;
+        for (auto _ : state) {
+            if (sort != Sort::none) std::copy(points.begin(), points.end(), work.begin());
+            if (sort == Sort::qsort) std::qsort(work.data(), work.size(), sizeof(Point), compare_points);
+            if (sort == Sort::std_sort) {
+                std::sort(work.begin(), work.end(),
+                          [](const Point& a, const Point& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+            }
+            h = hull(work.data(), out.data(), n);
+            benchmark::DoNotOptimize(h);
+            benchmark::ClobberMemory();
+        }
+        out.resize(static_cast<std::size_t>(h));
+        return out;
+    };
+}
 
 void register_peers(const Scope& scope) {
     // The benchmarks refer to these for as long as the process runs.

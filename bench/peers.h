@@ -28,6 +28,12 @@ struct Contender {
     TimeHull time;
 };
 
+// One of the project's hulls: on the points as given (its hull step), or on
+// a copy sorted first as the programs sort (qsort with compare_points) or
+// with std::sort (a whole hull from the points in file order).
+enum class Sort { none, qsort, std_sort };
+TimeHull project_hull(HullFunction hull, Sort sort);
+
 // CGAL's planar hulls (peers_cgal.cpp) and Qhull's (peers_qhull.cpp).
 std::vector<Contender> cgal_contenders();
 std::vector<Contender> qhull_contenders();

@@ -37,23 +37,6 @@ TimeHull timed(Hull hull) {
     };
 }
 
-// CGAL's function templates as objects that timed can hold.
-struct Jarvis {
-    template <class... A> auto operator()(A... a) const { return CGAL::ch_jarvis(a...); }
-};
-struct Eddy {
-    template <class... A> auto operator()(A... a) const { return CGAL::ch_eddy(a...); }
-};
-struct Bykat {
-    template <class... A> auto operator()(A... a) const { return CGAL::ch_bykat(a...); }
-};
-struct GrahamAndrew {
-    template <class... A> auto operator()(A... a) const { return CGAL::ch_graham_andrew(a...); }
-};
-struct ConvexHull2 {
-    template <class... A> auto operator()(A... a) const { return CGAL::convex_hull_2(a...); }
-};
-
 // The two chains of Andrew's scan on points already sorted as CGAL sorts
 // them (x, then y: the programs' order), as ch_graham_andrew runs it after
 // its sort: from the first point to the last and back.
@@ -71,10 +54,12 @@ struct AndrewScan {
 std::vector<Contender> cgal_contenders() {
     return {
         {"cgal_andrew_scan", Input::sorted, Growth::n_log_n, timed(AndrewScan{})},
-        {"cgal_jarvis", Input::sorted, Growth::n_h, timed(Jarvis{})},
-        {"cgal_eddy", Input::sorted, Growth::n_log_n, timed(Eddy{})},
-        {"cgal_bykat", Input::sorted, Growth::n_log_n, timed(Bykat{})},
-        {"cgal_graham_andrew", Input::file_order, Growth::n_log_n, timed(GrahamAndrew{})},
-        {"cgal_convex_hull_2", Input::file_order, Growth::n_log_n, timed(ConvexHull2{})},
+        {"cgal_jarvis", Input::sorted, Growth::n_h, timed([](auto... a) { return CGAL::ch_jarvis(a...); })},
+        {"cgal_eddy", Input::sorted, Growth::n_log_n, timed([](auto... a) { return CGAL::ch_eddy(a...); })},
+        {"cgal_bykat", Input::sorted, Growth::n_log_n, timed([](auto... a) { return CGAL::ch_bykat(a...); })},
+        {"cgal_graham_andrew", Input::file_order, Growth::n_log_n,
+         timed([](auto... a) { return CGAL::ch_graham_andrew(a...); })},
+        {"cgal_convex_hull_2", Input::file_order, Growth::n_log_n,
+         timed([](auto... a) { return CGAL::convex_hull_2(a...); })},
     };
 }
