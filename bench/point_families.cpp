@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <numbers>
 #include <random>
 #include <stdexcept>
@@ -14,15 +15,21 @@
 
 namespace {
 
+// n points, each from one call of draw.
+template <class Draw>
+std::vector<Point> drawn(std::int32_t n, Draw draw) {
+    std::vector<Point> points(static_cast<std::size_t>(n));
+    for (Point& p : points) p = draw();
+    return points;
+}
+
 // The generator's drawing: the first draw is y, the second x.
 std::vector<Point> random_grid(std::int32_t n, std::uint32_t seed) {
     std::srand(seed);
-    std::vector<Point> points(static_cast<std::size_t>(n));
-    for (Point& p : points) {
-        p.y = static_cast<float>(std::rand() % 300);
-        p.x = static_cast<float>(std::rand() % 300);
-    }
-    return points;
+    return drawn(n, [] {
+        const auto y = static_cast<float>(std::rand() % 300);
+        return Point{static_cast<float>(std::rand() % 300), y};
+    });
 }
 
 // k / 1000 for k uniform in 0 .. 300000, read from its decimal text as a
@@ -30,28 +37,19 @@ std::vector<Point> random_grid(std::int32_t n, std::uint32_t seed) {
 std::vector<Point> decimal(std::int32_t n, std::uint32_t seed) {
     std::mt19937 engine(seed + 2);
     std::uniform_int_distribution<int> thousandths(0, 300000);
-    std::vector<Point> points(static_cast<std::size_t>(n));
-    const auto read = [](int k) {
+    const auto read = [&] {
+        const int k = thousandths(engine);
         char text[16];
         std::snprintf(text, sizeof text, "%d.%03d", k / 1000, k % 1000);
         return std::strtof(text, nullptr);
     };
-    for (Point& p : points) {
-        p.x = read(thousandths(engine));
-        p.y = read(thousandths(engine));
-    }
-    return points;
+    return drawn(n, [&] { return Point{read(), read()}; });
 }
 
-std::vector<Point> full_float(std::int32_t n, std::uint32_t seed) {
+std::vector<Point> square(std::int32_t n, std::uint32_t seed) {
     std::mt19937 engine(seed + 3);
-    std::uniform_real_distribution<float> coordinate(-1e6f, 1e6f);
-    std::vector<Point> points(static_cast<std::size_t>(n));
-    for (Point& p : points) {
-        p.x = coordinate(engine);
-        p.y = coordinate(engine);
-    }
-    return points;
+    std::uniform_real_distribution<float> coordinate(-kSquareHalfSide, kSquareHalfSide);
+    return drawn(n, [&] { return Point{coordinate(engine), coordinate(engine)}; });
 }
 
 // Floats of full precision at random angles on a circle: close neighbours
@@ -60,46 +58,51 @@ std::vector<Point> full_float(std::int32_t n, std::uint32_t seed) {
 std::vector<Point> circle_float(std::int32_t n, std::uint32_t seed) {
     std::mt19937 engine(seed + 4);
     std::uniform_real_distribution<double> angle(0.0, 2 * std::numbers::pi);
-    std::vector<Point> points(static_cast<std::size_t>(n));
-    for (Point& p : points) {
+    return drawn(n, [&] {
         const double a = angle(engine);
-        p.x = static_cast<float>(kFloatCircleRadius * std::cos(a));
-        p.y = static_cast<float>(kFloatCircleRadius * std::sin(a));
-    }
-    return points;
+        return Point{static_cast<float>(kFloatCircleRadius * std::cos(a)), static_cast<float>(kFloatCircleRadius * std::sin(a))};
+    });
 }
 
+// Rejection keeps the spread uniform.
 std::vector<Point> disc(std::int32_t n, std::uint32_t seed) {
     std::mt19937 engine(seed + 1);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
-    std::vector<Point> points;
-    points.reserve(static_cast<std::size_t>(n));
-    while (static_cast<std::int32_t>(points.size()) < n) {
-        const double u = unit(engine);
-        const double v = unit(engine);
-        if (u * u + v * v > 1.0) continue;  // rejection keeps the spread uniform
-        points.push_back(Point{static_cast<float>(std::round(u * kDiscRadius)),
-                               static_cast<float>(std::round(v * kDiscRadius))});
-    }
-    return points;
+    return drawn(n, [&] {
+        for (;;) {
+            const double u = unit(engine);
+            const double v = unit(engine);
+            if (u * u + v * v <= 1.0) return Point{static_cast<float>(std::round(u * kDiscRadius)),
+                                                   static_cast<float>(std::round(v * kDiscRadius))};
+        }
+    });
 }
 
-// m points at equal angles on the circle, turned by phase (less than one
-// step), rounded to integers, in counter-clockwise order starting at the
-// bottom.
-std::vector<Point> rounded_circle(std::int32_t m, double phase) {
+// A closed curve through parameters u in [0, 1), counter-clockwise.
+using Curve = Point (*)(double u);
+
+Point on_circle(double u) {
+    const double angle = -std::numbers::pi / 2 + 2 * std::numbers::pi * u;
+    return Point{static_cast<float>(std::round(kCurveRadius * std::cos(angle))),
+                 static_cast<float>(std::round(kCurveRadius * std::sin(angle)))};
+}
+
+// y = x^2 / R for |x| < R, closed by the segment across its top.
+Point on_parabola(double u) {
+    const double t = 2 * u - 1;
+    return Point{static_cast<float>(std::round(kCurveRadius * t)), static_cast<float>(std::round(kCurveRadius * t * t))};
+}
+
+// m points at equal parameter steps, shifted by phase (less than one step),
+// rounded to integers, in counter-clockwise order, repeats dropped.
+std::vector<Point> rounded_curve(Curve curve, std::int32_t m, double phase) {
     std::vector<Point> points;
     points.reserve(static_cast<std::size_t>(m));
     for (std::int32_t i = 0; i < m; ++i) {
-        const double angle = -std::numbers::pi / 2 + 2 * std::numbers::pi * (i + phase) / m;
-        const Point p{static_cast<float>(std::round(kCircleRadius * std::cos(angle))),
-                      static_cast<float>(std::round(kCircleRadius * std::sin(angle)))};
-        if (!points.empty() && points.back().x == p.x && points.back().y == p.y) continue;
-        points.push_back(p);
+        const Point p = curve((i + phase) / m);
+        if (points.empty() || !same_position(points.back(), p)) points.push_back(p);
     }
-    while (points.size() > 1 && points.back().x == points.front().x && points.back().y == points.front().y) {
-        points.pop_back();
-    }
+    while (points.size() > 1 && same_position(points.back(), points.front())) points.pop_back();
     return points;
 }
 
@@ -133,69 +136,98 @@ std::vector<Point> strict_corners(std::vector<Point> polygon) {
     return polygon;
 }
 
-// n points in strictly convex position: the circle, turned by a phase
+// n points in strictly convex position: the curve, shifted by a phase
 // drawn from the seed, is sampled finer until enough corners survive the
 // rounding, then n of them are taken at equal steps (any subset of points
 // in strictly convex position is one too).
-std::vector<Point> circle(std::int32_t n, std::uint32_t seed) {
-    if (n > kCircleCapacity) throw std::invalid_argument("circle family: n above its capacity");
+std::vector<Point> convex_curve(Curve curve, std::int32_t n, std::uint32_t seed) {
+    if (n > kCurveCapacity) throw std::invalid_argument("point family: n above the curve's capacity");
     if (n == 0) return {};
-    std::mt19937 engine(seed + 5);
+    std::mt19937 engine(seed + (curve == on_circle ? 5 : 6));
     const double phase = std::uniform_real_distribution<double>(0.0, 1.0)(engine);
     std::vector<Point> corners;
     for (std::int64_t m = n; static_cast<std::int64_t>(corners.size()) < n; m = m * 5 / 4 + 1) {
-        corners = strict_corners(rounded_circle(static_cast<std::int32_t>(m), phase));
+        corners = strict_corners(rounded_curve(curve, static_cast<std::int32_t>(m), phase));
     }
     std::vector<Point> points(static_cast<std::size_t>(n));
-    const std::int64_t available = static_cast<std::int64_t>(corners.size());
+    const auto available = static_cast<std::int64_t>(corners.size());
     for (std::int64_t i = 0; i < n; ++i) points[static_cast<std::size_t>(i)] = corners[static_cast<std::size_t>(i * available / n)];
     return points;
+}
+
+// Circle and parabola, drawn as one curve each.
+std::vector<Point> circle(std::int32_t n, std::uint32_t seed) {
+    return convex_curve(on_circle, n, seed);
+}
+
+std::vector<Point> parabola(std::int32_t n, std::uint32_t seed) {
+    return convex_curve(on_parabola, n, seed);
+}
+
+struct FamilyRow {
+    std::string_view name;
+    std::vector<Point> (*make)(std::int32_t n, std::uint32_t seed);
+    const char* coordinate_format;  // integers, three decimals, or floats of full precision
+};
+
+// In the order of the enumeration.
+constexpr FamilyRow kFamilyRows[] = {
+    {"random", random_grid, "%.0f"}, {"square", square, "%.9g"},   {"disc", disc, "%.0f"},
+    {"circle", circle, "%.0f"},      {"parabola", parabola, "%.0f"}, {"decimal", decimal, "%.3f"},
+    {"circle_float", circle_float, "%.9g"},
+};
+
+const FamilyRow& row(Family family) {
+    return kFamilyRows[static_cast<std::size_t>(family)];
 }
 
 }  // namespace
 
 std::string_view family_name(Family family) {
-    switch (family) {
-        case Family::random_grid: return "random";
-        case Family::circle: return "circle";
-        case Family::disc: return "disc";
-        case Family::decimal: return "decimal";
-        case Family::full_float: return "float";
-        case Family::circle_float: return "circle_float";
-    }
-    return "?";
+    return row(family).name;
 }
 
 bool parse_family(std::string_view name, Family& family) {
     for (const Family f : kAllFamilies) {
-        if (family_name(f) == name) {
-            family = f;
-            return true;
-        }
+        if (family_name(f) == name) family = f;
     }
-    return false;
+    return family_name(family) == name;
+}
+
+std::string family_names() {
+    std::string names;
+    for (const Family family : kAllFamilies) {
+        names += (names.empty() ? "" : family == kAllFamilies[std::size(kAllFamilies) - 1] ? " ili " : ", ");
+        names += family_name(family);
+    }
+    return names;
 }
 
 std::vector<Point> make_points(Family family, std::int32_t n, std::uint32_t seed) {
     if (n < 0) throw std::invalid_argument("point family: negative n");
-    switch (family) {
-        case Family::random_grid: return random_grid(n, seed);
-        case Family::circle: return circle(n, seed);
-        case Family::disc: return disc(n, seed);
-        case Family::decimal: return decimal(n, seed);
-        case Family::full_float: return full_float(n, seed);
-        case Family::circle_float: return circle_float(n, seed);
-    }
-    return {};
+    return row(family).make(n, seed);
 }
 
 std::string coordinate_text(Family family, float v) {
     char text[32];
-    switch (family) {
-        case Family::decimal: std::snprintf(text, sizeof text, "%.3f", static_cast<double>(v)); break;
-        case Family::full_float:
-        case Family::circle_float: std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v)); break;
-        default: std::snprintf(text, sizeof text, "%.0f", static_cast<double>(v)); break;
+    std::snprintf(text, sizeof text, row(family).coordinate_format, static_cast<double>(v));
+    return text;
+}
+
+std::string point_file_text(Family family, std::int32_t n, std::int32_t repetitions, std::uint32_t seed) {
+    std::string text = std::to_string(n) + " " + std::to_string(repetitions) + "\n";
+    for (const Point& p : make_points(family, n, seed)) {
+        text += coordinate_text(family, p.x) + " " + coordinate_text(family, p.y) + "\n";
+    }
+    return text;
+}
+
+std::string qconvex_text(Family family, std::int32_t n, std::uint32_t seed) {
+    std::string text = "2\n" + std::to_string(n) + "\n";
+    char line[64];
+    for (const Point& p : make_points(family, n, seed)) {
+        std::snprintf(line, sizeof line, "%.9g %.9g\n", static_cast<double>(p.x), static_cast<double>(p.y));
+        text += line;
     }
     return text;
 }
@@ -203,23 +235,4 @@ std::string coordinate_text(Family family, float v) {
 std::vector<Point> sorted_points(std::vector<Point> points) {
     std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
     return points;
-}
-
-bool strictly_convex_ccw(const std::vector<Point>& polygon) {
-    const std::size_t n = polygon.size();
-    if (n < 3) return false;
-    std::size_t wraps = 0;
-    double previous = 0.0;
-    for (std::size_t i = 0; i <= n; ++i) {
-        const Point& a = polygon[i % n];
-        const Point& b = polygon[(i + 1) % n];
-        const Point& c = polygon[(i + 2) % n];
-        if (i < n && turn_sign(a, b, c) <= 0) return false;
-        // Edge directions of a convex polygon walked once increase, but for
-        // one step back across the +-pi seam of atan2.
-        const double direction = std::atan2(static_cast<double>(b.y) - a.y, static_cast<double>(b.x) - a.x);
-        if (i > 0 && direction < previous) ++wraps;
-        previous = direction;
-    }
-    return wraps == 1;
 }

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""scripts/bench-report on hull_bench's own JSON (its smallest sizes, made at
-test time) and on small hand-written results that hold what a short run
-does not: left-out sizes, repetitions and their median, other time units,
-targets met and missed (over seeds: by the worst one), the peers, qconvex,
-and broken files.
+"""scripts/bench-report and scripts/bench-docs on hull_bench's own JSON (its
+smallest sizes, made at test time), on small hand-written results that hold
+what a short run does not (repetitions and their least, targets met and
+missed over seeds, the peers, qconvex), on hostile values, and bench-docs on
+bad arguments.
 
-  bench_report_test.py PATH/TO/hull_bench PATH/TO/bench-report
+  bench_report_test.py PATH/TO/hull_bench PATH/TO/scripts
 """
 
 import csv
@@ -16,9 +16,9 @@ import subprocess
 import sys
 import tempfile
 
-hull_bench, report = sys.argv[1], sys.argv[2]
+hull_bench, scripts = sys.argv[1], sys.argv[2]
 failures = []
-has_gnuplot = shutil.which("gnuplot") is not None
+plot = [] if shutil.which("gnuplot") else ["--no-plot"]
 
 
 def check(condition, message):
@@ -27,8 +27,9 @@ def check(condition, message):
     return condition
 
 
-def run_report(*arguments):
-    return subprocess.run([sys.executable, report, *arguments], capture_output=True, text=True)
+def run(script, *arguments, cwd=None):
+    return subprocess.run([sys.executable, os.path.join(scripts, script), *arguments], capture_output=True,
+                          text=True, cwd=cwd)
 
 
 def read(path):
@@ -42,174 +43,160 @@ def rows(path):
 
 
 def entry(name, cpu, unit="us", **fields):
-    record = {"name": name, "run_name": name, "run_type": "iteration", "repetitions": 1, "iterations": 10,
-              "real_time": cpu, "cpu_time": cpu, "time_unit": unit, "calls_per_iteration": 1.0}
+    record = {"name": name, "run_name": name, "run_type": "iteration", "iterations": 10,
+              "real_time": cpu, "cpu_time": cpu, "time_unit": unit}
     record.update(fields)
     return record
 
 
-def results(scope, benchmarks):
-    return {"context": {"date": "2026-01-02T03:04:05+00:00", "num_cpus": 2, "nproc": "2",
-                        "procesor": "Test CPU", "library_build_type": "debug", "opseg": scope,
-                        "brute_force": "velicine ciji je procenjeni poziv duzi od 2.0 s se izostavljaju"},
-            "benchmarks": benchmarks}
-
-
-def write_json(path, data):
+def write_json(path, benchmarks, **context):
     with open(path, "w", encoding="utf-8") as file:
-        json.dump(data, file)
+        json.dump({"context": {"date": "2026-01-02T03:04:05+00:00", "nproc": "2", "procesor": "Test CPU",
+                               "library_build_type": "debug", "opseg": "docs", **context},
+                   "benchmarks": benchmarks}, file)
 
 
 with tempfile.TemporaryDirectory(prefix="bench-report-test-") as scratch:
-    # --- hull_bench's JSON on its two smallest sizes and the R = 1 chain drivers.
-    measured = os.path.join(scratch, "measured.json")
-    out = os.path.join(scratch, "out")
+    # --- hull_bench's JSON on its two smallest sizes and the chain's R = 1 step.
+    measured, out = os.path.join(scratch, "measured.json"), os.path.join(scratch, "out")
     os.mkdir(out)
-    bench = subprocess.run([hull_bench, "--benchmark_filter=^[a-z_]+/[a-z_]+/(10|20)/|driver/chain_.*/R=1/",
-                            f"--benchmark_out={measured}", "--benchmark_out_format=json"],
-                           capture_output=True, text=True)
+    bench = subprocess.run([hull_bench, "--benchmark_filter=^hull/[a-z_]+/[a-z_]+/(10|20)/|^step/hull_chain.*/R=1/",
+                            f"--benchmark_out={measured}", "--benchmark_out_format=json"], capture_output=True, text=True)
     if not check(bench.returncode == 0, f"hull_bench: status {bench.returncode}: {bench.stderr}"):
         sys.exit("\n".join(failures))
-    names = [b["run_name"] for b in json.loads(read(measured))["benchmarks"] if b["run_type"] == "iteration"]
-    plot = [] if has_gnuplot else ["--no-plot"]
-    done = run_report(*plot, measured, out)
+    names = [b["run_name"].split("/")[:4] for b in json.loads(read(measured))["benchmarks"]
+             if b["run_name"].startswith("hull/") and b.get("aggregate_name") not in ("BigO", "RMS")]
+    done = run("bench-report", *plot, measured, out)
     check(done.returncode == 0, f"izvestaj: status {done.returncode}: {done.stderr}")
-
-    scaling = rows(os.path.join(out, "scaling.csv"))
-    check(scaling[0] == ["algorithm", "family", "n", "seconds_per_call"], f"scaling.csv zaglavlje: {scaling[0]}")
-    expected = [n.split("/")[:3] for n in names if not n.startswith("driver/")]
-    check([row[:3] for row in scaling[1:]] == expected, f"scaling.csv redovi {scaling[1:]} umesto {expected}")
-    for row in scaling[1:]:
-        check(len(row) == 4 and row[2] in ("10", "20") and float(row[3]) > 0, f"scaling.csv red: {row}")
-
-    drivers = rows(os.path.join(out, "drivers.csv"))
-    check(drivers[0] == ["driver", "R", "n", "seconds_per_run"], f"drivers.csv zaglavlje: {drivers[0]}")
-    check([row[:3] for row in drivers[1:]] == [["chain_workbench", "1", "20001"],
-                                               ["chain_straightforward", "1", "20001"]], f"drivers.csv: {drivers}")
-    check(read(os.path.join(out, "skipped.txt")) == "", "skipped.txt nije prazan")
-
-    # One curve per hull variant and family, each over both sizes, with
-    # Google Benchmark's fit of its growth.
-    hull_keys = sorted({f"{a}-{f}" for a, f, _, _ in scaling[1:] if a not in ("parse", "add_point", "sort")})
-    slopes = [line.split() for line in read(os.path.join(out, "series", "slopes.txt")).splitlines()]
-    check(sorted(fields[0] for fields in slopes) == hull_keys, f"slopes.txt: {slopes}")
-    check(all(len(fields) == 5 and fields[1].startswith(("N", "(1)", "lgN")) and fields[4] == "2" for fields in slopes),
-          f"slopes.txt: {slopes}")
-    for key in hull_keys:
-        data = read(os.path.join(out, "series", key + ".dat")).split()
-        check(data[0::2] == ["10", "20"], f"series/{key}.dat: {data}")
-
+    table = rows(os.path.join(out, "measurements.csv"))
+    check(table[0][:3] == ["group", "contender", "family"], f"measurements.csv: {table[0]}")
+    check(sorted([row[0], row[1], row[2], row[5]] for row in table[1:] if row[0] == "hull") == sorted(names),
+          f"measurements.csv: {table}")
+    check(["step", "hull_chain", "random", "1", "20240611", "20001"] in [row[:6] for row in table], "step")
     summary = read(os.path.join(out, "summary.txt"))
-    check(summary.startswith("Rast vremena sa n po Google Benchmark-u"), f"summary.txt: {summary[:80]}")
-    targets = read(os.path.join(out, "targets.txt")).splitlines()
-    chain_row = [line for line in targets if "n=20001, R=1 " in line]
-    check(len(chain_row) == 1 and " ms " in chain_row[0] and "nije mereno" not in chain_row[0],
-          f"targets.txt bez izmerenog R=1: {targets}")
-    check(targets[-1] == "(sve figure meri scripts/bench --targets)", f"targets.txt kraj: {targets[-1]}")
-    markdown = read(os.path.join(out, "benchmarks.md"))
-    check("`nproc`" in markdown and "| `monotone_chain`, disc |" in markdown, "benchmarks.md bez masine ili tabele")
-    if has_gnuplot:
+    check(done.stdout == summary and "brute_force" in summary and "random/R=1/*/20001" in summary,
+          f"summary.txt: {summary}")
+    tables = read(os.path.join(out, "tables.md"))
+    check("| `monotone_chain` | disc |" in tables and "N^" in tables, "tables.md: jedan poziv")
+    if plot == []:
         with open(os.path.join(out, "scaling.png"), "rb") as picture:
             check(picture.read(8) == b"\x89PNG\r\n\x1a\n", "scaling.png nije PNG")
+    check(not [f for f in os.listdir(out) if f.endswith(".tmp")], f"privremene datoteke: {os.listdir(out)}")
 
-    # --- Left-out sizes, units, repetitions: a hand-made run.
-    made = os.path.join(scratch, "made.json")
-    write_json(made, results("quick", [
-        entry("brute_force/random/10/min_time:0.050/real_time", 500, "ns", hull_vertices=7.0),
-        entry("brute_force/random/1000/min_time:0.050/real_time", 20, "ms", hull_vertices=9.0),
-        entry("brute_force/random/5000/min_time:0.050/real_time", 0, error_occurred=True,
-              error_message="izostavljeno: procena 3.1 s po pozivu je iznad granice od 2.0 s"),
-        entry("sort/random/10/real_time", 64, "us", calls_per_iteration=8.0),
-        # Two repetitions and their aggregates: the median counts, not the mean.
-        entry("driver/chain_workbench/R=1/20001/iterations:9/real_time", 1, "ms"),
-        entry("driver/chain_workbench/R=1/20001/iterations:9/real_time", 5, "ms"),
-        entry("driver/chain_workbench/R=1/20001/iterations:9/real_time_mean", 9, "ms", run_type="aggregate",
-              aggregate_name="mean", run_name="driver/chain_workbench/R=1/20001/iterations:9/real_time"),
-        entry("driver/chain_workbench/R=1/20001/iterations:9/real_time_median", 2, "ms", run_type="aggregate",
-              aggregate_name="median", run_name="driver/chain_workbench/R=1/20001/iterations:9/real_time"),
-        entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 3, "ms"),
-        entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 5, "ms"),
-        entry("driver/chain_straightforward/R=1/20001/iterations:9/real_time", 4, "ms"),
-        # Two seeds of one target: the worse one misses the bound of 2/5.
-        entry("seeds/chain_step/random/R=500/seed=1/20001/iterations:1/manual_time", 20, "ms", ratio=0.25,
-              workbench_seconds=0.02, straightforward_seconds=0.08),
-        entry("seeds/chain_step/random/R=500/seed=2/20001/iterations:1/manual_time", 40, "ms", ratio=0.5,
-              workbench_seconds=0.04, straightforward_seconds=0.08),
-        entry("peers/disc/seed=1/1000/iterations:1/manual_time", 1, "ms", chain_step_seconds=2e-6,
-              cgal_andrew_scan_seconds=4e-6, chain_qsort_seconds=3e-5, chain_std_sort_seconds=1e-5, qhull_seconds=2e-5),
-        entry("qconvex/random/4/iterations:20/manual_time", 1.5, "ms", wall_seconds=0.002),
-    ]))
-    out = os.path.join(scratch, "made")
+    # --- Repetitions, seeds, peers, qconvex: a hand-made run.
+    made, out = os.path.join(scratch, "made.json"), os.path.join(scratch, "made")
     os.mkdir(out)
-    done = run_report("--no-plot", made, out)
+    step = "step/hull_chain{}/random/R=500/seed={}/20001/iterations:1/repeats:5"
+    write_json(made, [
+        entry("hull/brute_force/random/10/min_time:0.050", 500, "ns", hull_vertices=7.0),
+        entry("hull/monotone_chain/random/10/min_time:0.050", 2, "us", hull_vertices=7.0),
+        entry("hull/brute_force/random/1000/min_time:0.050", 20, "ms", hull_vertices=9.0),
+        entry("hull/monotone_chain/random/1000/min_time:0.050", 6, "us", hull_vertices=9.0),
+        # The least of the repetitions counts, not their mean or median.
+        entry(step.format("", 1) + "_mean", 9, "ms", run_type="aggregate", aggregate_name="mean"),
+        entry(step.format("", 1) + "_min", 2, "ms", run_type="aggregate", aggregate_name="min"),
+        entry(step.format("_straightforward", 1) + "_min", 8, "ms", run_type="aggregate", aggregate_name="min"),
+        # The second seed misses the bound of 2/5, and decides.
+        entry(step.format("", 2), 4, "ms"), entry(step.format("", 2), 5, "ms"),
+        entry(step.format("_straightforward", 2), 8, "ms"),
+        entry("peers/monotone_chain/disc/seed=1/5000", 2, hull_vertices=40.0),
+        entry("peers/cgal_andrew_scan/disc/seed=1/5000", 4, hull_vertices=40.0),
+        entry("peers/chain_qsort/disc/seed=1/5000", 30, hull_vertices=40.0),
+        entry("peers/qhull/disc/seed=1/5000", 20, hull_vertices=40.0),
+        # A library's hull unlike the project's is listed, not timed.
+        entry("peers/cgal_eddy/random/seed=3/5000/repeats:5", 0, error_occurred=True, error_message="drugaciji"),
+        entry("qconvex/random/4/iterations:20/manual_time", 1.5, "ms", cpu_time=0.01, wall_seconds=0.002),
+    ], familije="random disc")
+    done = run("bench-report", "--no-plot", "--source=abc123-dirty", made, out)
     check(done.returncode == 0, f"rucno merenje: status {done.returncode}: {done.stderr}")
-    check(rows(os.path.join(out, "scaling.csv"))[1:] == [["brute_force", "random", "10", "5e-07"],
-                                                         ["brute_force", "random", "1000", "0.02"],
-                                                         ["sort", "random", "10", "8e-06"]],
-          f"scaling.csv: {read(os.path.join(out, 'scaling.csv'))}")
-    check(read(os.path.join(out, "skipped.txt")) ==
-          "brute_force random n=5000: izostavljeno: procena 3.1 s po pozivu je iznad granice od 2.0 s\n",
-          f"skipped.txt: {read(os.path.join(out, 'skipped.txt'))}")
-    summary = read(os.path.join(out, "summary.txt"))
-    check("Izostavljene velicine:\n  brute_force random n=5000: izostavljeno" in summary, f"summary.txt: {summary}")
-    check(rows(os.path.join(out, "drivers.csv"))[1:] == [["chain_workbench", "1", "20001", "0.002"],
-                                                         ["chain_straightforward", "1", "20001", "0.004"]],
-          f"drivers.csv: {read(os.path.join(out, 'drivers.csv'))}")
-    # 2 ms against 4 ms: 0.5 meets a bound of 1/2.
-    chain_row = [line for line in read(os.path.join(out, "targets.txt")).splitlines() if "n=20001, R=1 " in line]
-    check(chain_row and chain_row[0].split()[-4:] == ["0.500", "<=", "1/2", "ispunjen"], f"targets.txt: {chain_row}")
-    markdown = read(os.path.join(out, "benchmarks.md"))
-    check("| `brute_force`, random | 0.000500 | 20.0 | — |" in markdown, "benchmarks.md: izostavljena velicina nije oznacena")
-    targets = read(os.path.join(out, "targets.txt")).splitlines()
-    seeded = [line.split() for line in targets if "20001 generatorskih" in line]
-    check(seeded and seeded[0][-8:] == ["0.250", "0.375", "0.500", "2", "<=", "2/5", "NIJE", "ispunjen"],
-          f"targets.txt: cilj po semenima sudi najgore seme: {seeded}")
-    step = [line.split() for line in targets if "Andrew scan, disc" in line]
-    check(step and step[0][-8:] == ["0.500", "1", "<=", "1", "ispunjen", "(najgore", "pri", "n=1000)"],
-          f"targets.txt: {step}")
-    check(rows(os.path.join(out, "peers.csv"))[1:3] == [["disc", "1000", "1", "chain_step", "2e-06"],
-                                                        ["disc", "1000", "1", "cgal_andrew_scan", "4e-06"]],
-          f"peers.csv: {read(os.path.join(out, 'peers.csv'))}")
-    check("| `chain_qsort` / `qhull` | disc | 1.50 (1.50–1.50) |" in markdown, "benchmarks.md: tabela drugih biblioteka")
-    check(rows(os.path.join(out, "qconvex.csv"))[1:] == [["random", "4", "0.0015", "0.002"]],
-          f"qconvex.csv: {read(os.path.join(out, 'qconvex.csv'))}")
+    steps = [row[1:7] for row in rows(os.path.join(out, "measurements.csv")) if row[0] == "step"]
+    check(steps == [["hull_chain", "random", "500", "1", "20001", "0.002"],
+                    ["hull_chain", "random", "500", "2", "20001", "0.004"],
+                    ["hull_chain_straightforward", "random", "500", "1", "20001", "0.008"],
+                    ["hull_chain_straightforward", "random", "500", "2", "20001", "0.008"]], f"koraci: {steps}")
+    tables = read(os.path.join(out, "tables.md"))
+    for expected in ["| `hull_chain` | random | 500 | 20001 | 2 | 3.00 | 8.00 | 0.250 | 0.375 | 0.500 |",
+                     "| step hull_chain / hull_chain_straightforward, random/R=500/*/20001 | ≤ 2/5 | 0.500 | **not met** "
+                     "| random/R=500/seed=2/20001 |",
+                     "| peers monotone_chain / cgal_andrew_scan, */5000 | ≤ 1 | 0.500 | met |  |",
+                     "| `chain_qsort` / `qhull` | disc | 1.5 (1.5–1.5) |", "| disc | 5000 | 1 | 40–40 |",
+                     "| `abc123-dirty` |", "| 2026-01-02 03:04 UTC |",
+                     "| `qconvex Fx`, whole process | random | 1.50 |", "| `cgal_eddy` | random | 5000 | 3 |"]:
+        check(expected in tables, f"tables.md bez {expected!r}:\n{tables}")
+    summary = read(os.path.join(out, "summary.txt")).splitlines()
+    check("monotone_chain je brzi od brute_force od n = (po familiji): random 1000" in summary, f"prelaz: {summary}")
+    check(any(line.split()[:4] == ["NIJE", "ispunjen", "0.500", ">"] and "seed=2" in line for line in summary),
+          f"summary.txt: cilj po semenima sudi najgore seme: {summary}")
 
-    # A --targets run: only targets.txt; a target missed.
-    only = os.path.join(scratch, "targets.json")
-    write_json(only, results("targets", [
-        entry("brute_force/random/5000/iterations:1/repeats:5/real_time", 2, "s"),
-        entry("brute_force_straightforward/random/5000/iterations:1/repeats:5/real_time", 4, "s"),
-    ]))
-    out = os.path.join(scratch, "targets")
-    os.mkdir(out)
-    done = run_report(only, out)
-    check(done.returncode == 0 and os.listdir(out) == ["targets.txt"], f"--targets: {done.stderr} {os.listdir(out)}")
-    lines = read(os.path.join(out, "targets.txt")).splitlines()
-    check(lines[2].split()[-7:] == ["4", "s", "0.500", "<=", "1/3", "NIJE", "ispunjen"], f"targets.txt: {lines}")
-    check(len(lines) == 10, f"targets.txt: redovi bez cilja se ne prikazuju kad nisu mereni: {lines}")
-
-    # --- Bad input: named, status 1, nothing written.
+    # --- Bad and hostile input: refused with the file named, status 1, nothing
+    # written; no value from the file becomes code in gnuplot's script.
     broken = os.path.join(scratch, "broken.json")
     with open(broken, "w", encoding="utf-8") as file:
         file.write('{"context": {}, "benchmarks": [')
+    hull = "hull/monotone_chain/random"
+    hostile = {
+        "unnamed": [entry("brute_force/10", 1.0)],
+        "quoted_name": [entry("hull/monotone_chain/x'\nsystem 'touch PWNED/10", 1.0)],
+        "dotted_name": [entry("hull/../random/10", 1.0)],
+        "big_o": [entry(f"{hull}/10", 1.0), entry(f"{hull}/20", 2.0),
+                  entry(hull, 1.0, run_type="aggregate", aggregate_name="BigO",
+                        big_o="N'.system('touch${IFS}PWNED').'", cpu_coefficient=1.0)],
+        "coefficient": [entry(f"{hull}/10", 1.0), entry(f"{hull}/20", 2.0),
+                        entry(hull, 1.0, run_type="aggregate", aggregate_name="BigO", big_o="N",
+                              cpu_coefficient="1'\nsystem 'touch PWNED")],
+        "time": [entry(f"{hull}/10", "nan"), entry(f"{hull}/20", 2.0)],
+        "unit": [entry(f"{hull}/10", 1.0, unit="min")],
+    }
     foreign = os.path.join(scratch, "foreign.json")
-    write_json(foreign, {"benchmarks": 3})
-    unnamed = os.path.join(scratch, "unnamed.json")
-    write_json(unnamed, results("quick", [entry("brute_force/10", 1.0, hull_vertices=3.0)]))
-    # A name is never program text: one that would close the plot's quotes is refused.
-    quoted = os.path.join(scratch, "quoted.json")
-    write_json(quoted, results("quick", [entry("monotone_chain/x'\nsystem 'touch owned/10", 1.0, hull_vertices=3.0)]))
-    for bad in (broken, foreign, unnamed, quoted, os.path.join(scratch, "missing.json")):
-        out = os.path.join(scratch, "bad")
-        os.makedirs(out, exist_ok=True)
-        done = run_report("--no-plot", bad, out)
-        check(done.returncode == 1, f"{bad}: status {done.returncode}, ocekivan 1")
+    with open(foreign, "w", encoding="utf-8") as file:
+        json.dump({"benchmarks": 3}, file)
+    cases = [broken, foreign, os.path.join(scratch, "missing.json")]
+    for label, benchmarks in hostile.items():
+        cases.append(os.path.join(scratch, label + ".json"))
+        write_json(cases[-1], benchmarks)
+    write_json(os.path.join(scratch, "scope.json"), [entry(f"{hull}/10", 1.0), entry(f"{hull}/20", 2.0)],
+               opseg="quick', 1); system('touch PWNED")
+    cases.append(os.path.join(scratch, "scope.json"))
+    for bad in cases:
+        out = tempfile.mkdtemp(dir=scratch)
+        done = run("bench-report", *plot, bad, out, cwd=out)
+        check(done.returncode == 1, f"{bad}: status {done.returncode}, ocekivan 1 ({done.stderr})")
         check(done.stderr.startswith("Greska: ") and bad in done.stderr, f"{bad}: poruka {done.stderr!r}")
         check(os.listdir(out) == [], f"{bad}: napisano {os.listdir(out)}")
-    done = run_report(made, os.path.join(scratch, "no-such-dir"))
+    done = run("bench-report", "--source=$(touch PWNED)", made, out)
+    check(done.returncode == 1 and "--source" in done.stderr, f"--source: {done.stderr}")
+    done = run("bench-report", made, os.path.join(scratch, "no-such-dir"))
     check(done.returncode == 1 and "no-such-dir" in done.stderr, f"nepostojeci direktorijum: {done.stderr}")
-    done = run_report("--help")
-    check(done.returncode == 0 and done.stdout.startswith("Upotreba: scripts/bench-report"), f"--help: {done.stdout}")
+
+    # --- bench-docs: the tables between the marks; bad arguments named,
+    # nothing left behind, no link at the output's name followed.
+    docs = os.path.join(scratch, "docs")
+    os.mkdir(docs)
+    doc = os.path.join(docs, "doc.md")
+    with open(doc, "w", encoding="utf-8") as file:
+        file.write("# Doc\nprose\n<!-- generated: steps -->\nold\n<!-- end: steps -->\nmore prose\n")
+    tables = os.path.join(scratch, "made", "tables.md")
+    done = run("bench-docs", tables, doc, doc)
+    text = read(doc)
+    check(done.returncode == 0 and text.startswith("# Doc\nprose\n<!-- generated: steps -->\n| program |")
+          and text.endswith("|\n<!-- end: steps -->\nmore prose\n") and "old" not in text, f"bench-docs: {text}")
+    victim = os.path.join(scratch, "victim")
+    with open(victim, "w", encoding="utf-8") as file:
+        file.write("keep")
+    os.symlink(victim, os.path.join(docs, "out.md"))
+    done = run("bench-docs", tables, doc, os.path.join(docs, "out.md"))
+    check(done.returncode == 0 and read(victim) == "keep" and not os.path.islink(os.path.join(docs, "out.md")),
+          "bench-docs: sledi link na mestu izlaza")
+    for arguments in ([tables, doc, os.path.join(scratch, "no-such-dir", "out.md")], [tables, doc, docs],
+                      [tables, os.path.join(scratch, "missing.md"), doc], [tables, doc, doc, docs, doc + ".png"],
+                      [tables, victim, doc]):
+        done = run("bench-docs", *arguments)
+        check(done.returncode == 1 and done.stderr.startswith("Greska: ") and "Traceback" not in done.stderr,
+              f"bench-docs {arguments}: status {done.returncode}, {done.stderr!r}")
+    check(sorted(os.listdir(docs)) == ["doc.md", "out.md"], f"bench-docs ostavio: {os.listdir(docs)}")
+    check(read(doc) == text, "bench-docs je pisao posle greske")
+    check(not os.path.exists(os.path.join(scratch, "PWNED")) and not [
+        root for root, _, files in os.walk(scratch) if "PWNED" in files], "vrednost iz datoteke je izvrsena")
 
 for failure in failures:
     print("NEUSPEH:", failure, file=sys.stderr)

@@ -2,15 +2,16 @@
 #include "hull_monotone_chain.h"
 #include "point_families.h"
 #include "support/scratch_dir.h"
+#include "turn.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,28 @@ std::set<std::pair<float, float>> positions(const std::vector<Point>& points) {
     std::set<std::pair<float, float>> set;
     for (const Point& p : points) set.insert({p.x, p.y});
     return set;
+}
+
+// True when every point is a corner of the polygon the points make in the
+// given order: all consecutive triples turn strictly counter-clockwise and
+// the polygon winds around once.
+bool strictly_convex_ccw(const std::vector<Point>& polygon) {
+    const std::size_t n = polygon.size();
+    if (n < 3) return false;
+    std::size_t wraps = 0;
+    double previous = 0.0;
+    for (std::size_t i = 0; i <= n; ++i) {
+        const Point& a = polygon[i % n];
+        const Point& b = polygon[(i + 1) % n];
+        const Point& c = polygon[(i + 2) % n];
+        if (i < n && turn_sign(a, b, c) <= 0) return false;
+        // Edge directions of a convex polygon walked once increase, but for
+        // one step back across the +-pi seam of atan2.
+        const double direction = std::atan2(static_cast<double>(b.y) - a.y, static_cast<double>(b.x) - a.x);
+        if (i > 0 && direction < previous) ++wraps;
+        previous = direction;
+    }
+    return wraps == 1;
 }
 
 bool same_points(const std::vector<Point>& a, const std::vector<Point>& b) {
@@ -45,8 +68,9 @@ TEST(PointFamilies, EveryFamilyGivesExactlyNPointsTheSameForTheSameSeed) {
     }
 }
 
-// The random family is the generator's own file for its clock at the seed.
-TEST(PointFamilies, RandomFamilyIsTheGeneratorsFileForTheSeed) {
+// The random family's point file is the generator's own file for its clock
+// at the seed, byte for byte.
+TEST(PointFamilies, RandomFamilysFileIsTheGeneratorsFileForTheSeed) {
     const ScratchDir dir;
     for (const unsigned seed : {1u, 7u, 1733000000u}) {
         const std::string path = (dir.path() / "generator.test").string();
@@ -56,22 +80,16 @@ TEST(PointFamilies, RandomFamilyIsTheGeneratorsFileForTheSeed) {
         ASSERT_EQ(gen::run_generator(in, out, path, [seed] { return seed; }), 0);
         std::fclose(in);
         std::fclose(out);
-        std::ifstream file(path);
-        int n = 0;
-        int repetitions = 0;
-        file >> n >> repetitions;
-        std::vector<Point> written(static_cast<std::size_t>(n));
-        for (Point& p : written) file >> p.x >> p.y;
-        EXPECT_TRUE(file && same_points(written, make_points(Family::random_grid, n, seed))) << "seed " << seed;
+        EXPECT_EQ(dir.read("generator.test"), point_file_text(Family::random_grid, 500, 3, seed)) << "seed " << seed;
     }
 }
 
 // The decimal family is what a point file with three decimals gives: each
 // coordinate reads back from its text as itself, and that text has three
-// decimals from 0 to 300; the float family spans +-1e6 with fractions.
+// decimals from 0 to 300; the square spans +-1e6 with fractions.
 TEST(PointFamilies, DecimalAndFloatFamiliesReadBackFromTheirText) {
     int fractional = 0;
-    for (const Family family : {Family::decimal, Family::full_float}) {
+    for (const Family family : {Family::decimal, Family::square}) {
         for (const Point& p : make_points(family, 3000)) {
             for (const float v : {p.x, p.y}) {
                 const std::string text = coordinate_text(family, v);
@@ -96,23 +114,27 @@ TEST(PointFamilies, DiscPointsAreIntegersInsideTheRadius) {
     }
 }
 
-// The circle's whole point: every one of its points is a hull vertex, even
-// at the largest size, where rounding to integers alone would break that.
-TEST(PointFamilies, CirclePointsAreAllStrictHullVertices) {
-    const std::pair<std::int32_t, std::uint32_t> sets[] = {
-        {3, kFixedSeed}, {4, kFixedSeed}, {17, kFixedSeed}, {1000, kFixedSeed}, {kCircleCapacity, kFixedSeed},
-        {1000, 1},       {2000, 2},       {5000, 3},        {5000, 20}};
-    for (const auto& [n, seed] : sets) {
-        const std::vector<Point> circle = make_points(Family::circle, n, seed);
-        ASSERT_TRUE(strictly_convex_ccw(circle)) << "n=" << n << " seed " << seed;
-        EXPECT_EQ(positions(circle).size(), circle.size()) << "duplicates at n=" << n;
-        for (const Point& p : circle) {
+// The curves' whole point: every one of their points is a hull vertex,
+// even at the largest size, where rounding to integers alone would break
+// that.
+TEST(PointFamilies, CurvePointsAreAllStrictHullVertices) {
+    const std::tuple<Family, std::int32_t, std::uint32_t> sets[] = {
+        {Family::circle, 3, kFixedSeed},    {Family::circle, 4, kFixedSeed},      {Family::circle, 17, kFixedSeed},
+        {Family::circle, 1000, kFixedSeed}, {Family::circle, kCurveCapacity, kFixedSeed}, {Family::circle, 1000, 1},
+        {Family::circle, 2000, 2},          {Family::circle, 5000, 3},           {Family::circle, 5000, 20},
+        {Family::parabola, 3, kFixedSeed},  {Family::parabola, 1000, 4},         {Family::parabola, kCurveCapacity, kFixedSeed},
+        {Family::parabola, kCurveCapacity, 5}};
+    for (const auto& [family, n, seed] : sets) {
+        const std::vector<Point> curve = make_points(family, n, seed);
+        ASSERT_TRUE(strictly_convex_ccw(curve)) << family_name(family) << " n=" << n << " seed " << seed;
+        EXPECT_EQ(positions(curve).size(), curve.size()) << "duplicates at n=" << n;
+        for (const Point& p : curve) {
             EXPECT_EQ(p.x, std::floor(p.x));
             EXPECT_LE(std::fabs(p.x), 16777216.0f);  // integers exact as floats
         }
-        const std::vector<Point> sorted = sorted_points(circle);
-        std::vector<Point> hull(2 * circle.size());
-        EXPECT_EQ(hull_monotone_chain(sorted.data(), hull.data(), n), n) << "n=" << n << " seed " << seed;
+        const std::vector<Point> sorted = sorted_points(curve);
+        std::vector<Point> hull(2 * curve.size());
+        EXPECT_EQ(hull_monotone_chain(sorted.data(), hull.data(), n), n) << family_name(family) << " n=" << n;
     }
 }
 
@@ -151,7 +173,7 @@ TEST(PointFamilies, UnknownFamilyNameIsRefused) {
     Family family = Family::random_grid;
     EXPECT_TRUE(parse_family("disc", family));
     EXPECT_EQ(family, Family::disc);
-    EXPECT_FALSE(parse_family("square", family));
+    EXPECT_FALSE(parse_family("triangle", family));
     EXPECT_FALSE(parse_family("", family));
 }
 

@@ -1,9 +1,9 @@
 // The straightforward driver of bench/: it reads the file as the workbench
 // does, appends its log line and fills its list of drawn points. Its hulls
 // are checked against the fast ones in hull_families_test.cpp.
+#include "algorithms.h"
 #include "file_names.h"
-#include "straightforward_driver.h"
-#include "straightforward_monotone_chain.h"
+#include "straightforward.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +24,10 @@ protected:
     }
     std::string log() const { return (dir_ / kTimingLogName).string(); }
     std::string read_log() const { return dir_.read(kTimingLogName); }
+    std::int32_t run(const Program& program, const std::string& file) {
+        return straightforward_run(program.straightforward, program.capacity, points_.data(), hull_.data(), drawn_,
+                                   file.c_str(), log().c_str());
+    }
 
     ScratchDir dir_;
     std::vector<Point> points_ = std::vector<Point>(kStraightforwardChainCapacity);
@@ -33,11 +37,11 @@ protected:
 
 TEST_F(StraightforwardDriver, ComputesTheHullAndAppendsOneLogLine) {
     const std::string file = write("5 3\n0 0\n4 0\n2 2\n4 4\n0 4\n");
-    EXPECT_EQ(straightforward_chain_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str()), 4);
+    EXPECT_EQ(run(kHullChainProgram, file), 4);
     EXPECT_EQ(drawn_.size(), 5u);
     EXPECT_EQ(drawn_.front().x, 0.0f);
     EXPECT_EQ(drawn_.back().y, 4.0f);
-    EXPECT_EQ(straightforward_brute_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str()), 4);
+    EXPECT_EQ(run(kHullBruteProgram, file), 4);
     const std::string text = read_log();
     EXPECT_EQ(text.substr(0, 27), "n*logn(n=5):   0 sekundi   ") << text;
     EXPECT_NE(text.find("\nn^3(n=5)"), std::string::npos) << text;
@@ -49,15 +53,14 @@ TEST_F(StraightforwardDriver, RejectsBadFilesNamingThemAndLogsNothing) {
     for (const std::string& text : cases) {
         const std::string file = write(text);
         try {
-            straightforward_chain_run(points_.data(), hull_.data(), drawn_, file.c_str(), log().c_str());
+            run(kHullChainProgram, file);
             ADD_FAILURE() << "prihvaceno: " << text;
         } catch (const std::runtime_error& error) {
             EXPECT_NE(std::string(error.what()).find(file), std::string::npos) << error.what();
         }
     }
     const std::string missing = (dir_ / "nema.test").string();
-    EXPECT_THROW(straightforward_chain_run(points_.data(), hull_.data(), drawn_, missing.c_str(), log().c_str()),
-                 std::runtime_error);
+    EXPECT_THROW(run(kHullChainProgram, missing), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(log()));
 }
 
