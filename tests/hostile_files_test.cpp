@@ -44,8 +44,9 @@ struct Outcome {
     long peak_kb;      // the program's own peak resident memory
 };
 
-Outcome run(const std::string& program, const ScratchDir& dir, const std::function<void()>& in_child = {}) {
-    ProgramRun child(program, dir.path(), "", in_child);
+Outcome run(const std::string& program, const ScratchDir& dir, const std::function<void()>& in_child = {},
+            const std::vector<std::string>& arguments = {}) {
+    ProgramRun child(program, dir.path(), "", in_child, arguments);
     const bool ended = child.wait_for_exit(kHangTimeout);
     if (!ended) {
         child.send(SIGKILL);
@@ -298,15 +299,16 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
     for (const std::string& program : kPrograms) {
         ScratchDir dir;
         dir.write("generator.test", kTriangle);
-        Outcome outcome = run(program, dir, [] { unsetenv("DISPLAY"); });
+        const Outcome outcome = run(program, dir);  // DISPLAY empty
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.errors, no_display_message());
         EXPECT_EQ(dir.read("stdout.txt"), "");  // not a terminal: nothing
 
         // A display named but not there: a socket that takes no connection.
-        outcome = run(program, dir, [] { setenv("DISPLAY", ":29871", 1); });
-        EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(outcome.errors,
+        ProgramRun absent(program, dir.path(), ":29871");
+        ASSERT_TRUE(absent.wait_for_exit(kHangTimeout));
+        EXPECT_EQ(absent.exit_status(), 1);
+        EXPECT_EQ(dir.read("stderr.txt"),
                   "Greska: prozor ne moze da se otvori: veza sa ekranom ':29871' nije uspela.\n"
                   "Red sa merenjem je upisan u datoteku statistika.out.\n"
                   "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n");
@@ -342,15 +344,14 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
 // --- The command line and the terminal -------------------------------------
 
 TEST(Usage, HelpAnswersAndTouchesNothing) {
-    // Arguments given to execl after the program's name; ProgramRun gives none.
-    const std::pair<const char*, const char*> asks[] = {{"--help", nullptr}, {"-h", nullptr}, {"-iconic", "-h"}};
+    const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-iconic", "-h"}};
     for (const std::string& program : kPrograms) {
         const std::string name = fs::path(program).filename().string();
-        for (const auto& [first, second] : asks) {
+        for (const auto& arguments : asks) {
             ScratchDir dir;
             dir.write("generator.test", kTriangle);
-            const Outcome outcome = run(program, dir, [&] { execl(program.c_str(), name.c_str(), first, second, nullptr); });
-            EXPECT_EQ(outcome.status, 0) << name << " " << first;
+            const Outcome outcome = run(program, dir, {}, arguments);
+            EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
             EXPECT_EQ(outcome.errors, "");
             EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
             EXPECT_FALSE(dir.exists("statistika.out"));
