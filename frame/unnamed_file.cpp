@@ -1,14 +1,14 @@
 #include "unnamed_file.h"
 
+#include "signal_guard.h"
+
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <random>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -17,26 +17,6 @@ namespace {
 struct SelfLink {
     explicit SelfLink(int fd) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", fd); }
     char text[32];
-};
-
-// Holds back every signal that can be held for its lifetime.
-class AllSignalsHeld {
-public:
-    AllSignalsHeld() {
-        sigset_t all;
-        sigfillset(&all);
-        sigprocmask(SIG_BLOCK, &all, &saved_);
-    }
-    ~AllSignalsHeld() {
-        const int error = errno;
-        sigprocmask(SIG_SETMASK, &saved_, nullptr);
-        errno = error;
-    }
-    AllSignalsHeld(const AllSignalsHeld&) = delete;
-    AllSignalsHeld& operator=(const AllSignalsHeld&) = delete;
-
-private:
-    sigset_t saved_;
 };
 
 // A candidate for a hidden name: the template with its X's drawn at random.
@@ -79,7 +59,7 @@ int link_unnamed_file(int fd, const std::string& path) {
 }
 
 int replace_with_unnamed_file(int fd, const std::string& path) {
-    AllSignalsHeld held;
+    const SignalsHeld held;
     if (link_unnamed_file(fd, path) == 0) return 0;
     if (errno != EEXIST) return -1;
     timespec now {};
