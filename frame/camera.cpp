@@ -1,29 +1,8 @@
 #include "camera.h"
 
-#include "scene.h"
-
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
-
-Box framed_box() {
-    if (scene_points.empty() && scene_segments.empty()) return {scene_min, scene_max};
-    Box box{{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()},
-            {-std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}};
-    auto widen = [&box](const Point& p) {
-        box.lower.x = std::min(box.lower.x, p.x);
-        box.lower.y = std::min(box.lower.y, p.y);
-        box.upper.x = std::max(box.upper.x, p.x);
-        box.upper.y = std::max(box.upper.y, p.y);
-    };
-    for (const Point& p : scene_points) widen(p);
-    for (const Segment& s : scene_segments) {
-        widen(s.a);
-        widen(s.b);
-    }
-    return box;
-}
 
 CameraView frame_camera(Point lower, Point upper, int width, int height) {
     const double min_x = std::min<double>(lower.x, upper.x);

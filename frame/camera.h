@@ -29,17 +29,6 @@ inline constexpr double kFieldOfViewDegrees = 45.0;
 // the rest is margin, so points drawn at the box's edge stay whole in view.
 inline constexpr double kFillRatio = 0.92;
 
-struct Box {
-    Point lower;
-    Point upper;
-};
-
-// The box of the scene's points and segment ends, which the camera frames.
-// Unlike scene_min and scene_max it does not keep the start corners (0, 0)
-// and (1024, 700), so a set far from them fills the window all the same. A
-// scene without points and segments gives the bounds scene_min, scene_max.
-Box framed_box();
-
 // Frames the box [lower, upper] for a viewport of width x height pixels
 // (a height below 1 counts as 1). An inverted box (empty scene) is framed
 // by its start corners; a box of zero extent gets a small extent of its own,
