@@ -112,6 +112,13 @@ const NamedScene kScenes[] = {
       {{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}}}},
     {"NoPoints", {{}, {}}},
     {"FarFromTheStartCorners", far_away_set()},
+    // Small sets far out: 1280 float steps across, and 8.
+    {"TenUnitsAt100000",
+     {{{1e5f, 1e5f}, {100010, 1e5f}, {100010, 100010}, {1e5f, 100010}, {100004, 100006}},
+      {{1e5f, 1e5f}, {100010, 1e5f}, {100010, 100010}, {1e5f, 100010}}}},
+    {"EightFloatStepsAt100000",
+     {{{1e5f, 1e5f}, {100000.0625f, 1e5f}, {100000.0625f, 100000.0625f}, {1e5f, 100000.0625f}},
+      {{1e5f, 1e5f}, {100000.0625f, 1e5f}, {100000.0625f, 100000.0625f}, {1e5f, 100000.0625f}}}},
 };
 
 // A program run on a scene, up to its window.
