@@ -1,5 +1,6 @@
 #include "snapshot_hint.h"
 
+#include "file_names.h"
 #include "input_error.h"
 
 #include <filesystem>
@@ -41,4 +42,10 @@ std::string snapshot_script() {
     }
     if (is_script(HULL_SNAPSHOT_IN_SOURCE)) return shell_word(HULL_SNAPSHOT_IN_SOURCE);
     return "scripts/snapshot";
+}
+
+std::string no_window_message(const std::string& why) {
+    return "Greska: prozor ne moze da se otvori: " + why + ".\nRed sa merenjem je upisan u datoteku " +
+           std::string(kTimingLogName) + ".\nSliku prozora bez ekrana daje " + snapshot_script() +
+           " PROGRAM SLIKA.png.\n";
 }

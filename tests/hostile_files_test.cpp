@@ -431,7 +431,7 @@ TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
             ProgramRun run(program, dir.path(), display.name(), terminal.start(in_background));
             ASSERT_TRUE(terminal.wait_for(window_line)) << terminal.shown;
             EXPECT_EQ(terminal.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
-                                               "Broj temena omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
+                                               "Broj tacaka na obrisu omotaca: 3\nBroj temena (uglova) omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
             WindowId window = kNoWindow;
             while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow && run.running()) {
                 std::this_thread::sleep_for(20ms);
