@@ -13,12 +13,6 @@
 
 namespace {
 
-// The name under which /proc shows the file open as `fd`.
-struct SelfLink {
-    explicit SelfLink(int fd) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", fd); }
-    char text[32];
-};
-
 // A candidate for a hidden name: the template with its X's drawn at random.
 // It needs to be unlikely, not secret: linkat never opens or replaces an
 // existing name, and a taken one is simply drawn again.
@@ -32,6 +26,8 @@ std::string draw_hidden_name(const std::string& path, std::minstd_rand& random) 
 
 }  // namespace
 
+std::string descriptor_path(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
 std::string folder_of(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -42,7 +38,7 @@ std::string folder_of(const std::string& path) {
 int open_unnamed_file(const std::string& folder, mode_t mode) {
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) return -1;
-    if (::access(SelfLink(fd).text, F_OK) != 0) {
+    if (::access(descriptor_path(fd).c_str(), F_OK) != 0) {
         ::close(fd);
         errno = EOPNOTSUPP;
         return -1;
@@ -55,7 +51,7 @@ bool lacks_unnamed_files(int error) {
 }
 
 int link_unnamed_file(int fd, const std::string& path) {
-    return ::linkat(AT_FDCWD, SelfLink(fd).text, AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+    return ::linkat(AT_FDCWD, descriptor_path(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
 }
 
 int replace_with_unnamed_file(int fd, const std::string& path) {

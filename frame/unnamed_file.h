@@ -11,6 +11,10 @@
 // The folder a file of this name is in: "." for a bare name, "/" at the top.
 std::string folder_of(const std::string& path);
 
+// The name under which /proc shows the file open as fd: opened, it opens
+// that file again (with the permissions it has now), whatever its name.
+std::string descriptor_path(int fd);
+
 // Opens an unnamed regular file in `folder` for writing, with the
 // permissions `mode` less the umask, as a newly created file gets them.
 // The descriptor, or -1 with errno set. Where the file could not be named

@@ -13,7 +13,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <poll.h>
 #include <pty.h>
 #include <random>
@@ -22,6 +24,8 @@
 #include <sys/wait.h>
 #include <thread>
 
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -249,6 +253,59 @@ TEST(HostileLog, ALogThatCannotGrowKeepsNoPartOfTheLine) {
                 EXPECT_EQ(dir.read("statistika.out"), old_log);
             }
         }
+    }
+}
+
+// However the log is shared or protected, a last line without its newline
+// gets exactly one before the new lines: while another program holds the
+// log's lock and runs wait for it together, and in a log its owner may
+// write but not read (for root, who reads everything, run as another user).
+TEST(HostileLog, ALastLineWithoutItsNewlineGetsExactlyOne) {
+    constexpr uid_t kRunner = 61236;
+    const struct {
+        const char* name;
+        int runs;
+        bool locked_by_another_program;
+        bool write_only;
+    } cases[] = {{"locked", 6, true, false}, {"write-only", 1, false, true}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        dir.write("generator.test", kTriangle);
+        dir.write("statistika.out", "stari red");
+        const fs::path log = dir / "statistika.out";
+        fs::permissions(dir.path(), fs::perms::all);
+        std::function<void()> as_owner;
+        if (c.write_only) {
+            fs::permissions(log, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+            if (geteuid() == 0) {
+                ASSERT_EQ(chown(log.c_str(), kRunner, kRunner), 0);
+                as_owner = [] {
+                    if (setgroups(0, nullptr) != 0 || setresgid(kRunner, kRunner, kRunner) != 0 ||
+                        setresuid(kRunner, kRunner, kRunner) != 0)
+                        _exit(125);
+                };
+            }
+        }
+        const int holder = open(log.c_str(), O_WRONLY | O_CLOEXEC);
+        if (c.locked_by_another_program) {
+            ASSERT_EQ(flock(holder, LOCK_EX), 0);
+        }
+        std::vector<std::unique_ptr<ProgramRun>> runs;
+        for (int i = 0; i < c.runs; ++i) runs.push_back(std::make_unique<ProgramRun>(HULL_CHAIN_BIN, dir.path(), "", as_owner));
+        for (const auto& run : runs) {
+            ASSERT_TRUE(run->wait_for_exit(kHangTimeout));
+            EXPECT_EQ(run->exit_status(), 1) << c.name << ": " << dir.read("stderr.txt");  // no display
+        }
+        close(holder);
+        EXPECT_EQ(fs::status(log).permissions(), c.write_only ? fs::perms::owner_write | fs::perms::group_write |
+                                                                    fs::perms::others_write
+                                                              : fs::perms::owner_read | fs::perms::owner_write |
+                                                                    fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(log, fs::perms::owner_read, fs::perm_options::add);
+        const std::string text = dir.read("statistika.out");
+        EXPECT_EQ(text.rfind("stari red\n", 0), 0u) << c.name << ": " << text;
+        EXPECT_EQ(log_labels(text).size(), static_cast<std::size_t>(c.runs) + 1) << c.name << ": " << text;
+        EXPECT_EQ(text.find("\n\n"), std::string::npos) << c.name << ": " << text;
     }
 }
 
