@@ -2,13 +2,19 @@
 
 #include "signal_guard.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <random>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -83,4 +89,34 @@ std::string hidden_name_template(const std::string& path) {
     leaf += target.filename().string();
     leaf += ".XXXXXX";
     return (target.parent_path() / leaf).string();
+}
+
+void remove_abandoned_hidden_files(const std::string& path) {
+    const std::string pattern = std::filesystem::path(hidden_name_template(path)).filename().string();
+    const std::string_view stem(pattern.data(), pattern.size() - 6);
+    const std::string folder = folder_of(path);
+    DIR* const listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    const int at = ::dirfd(listing);
+    const auto ours = [&](std::string_view name) {
+        return name.size() == pattern.size() && name.starts_with(stem) &&
+               std::all_of(name.end() - 6, name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+    };
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!ours(entry->d_name)) continue;
+        const int fd = ::openat(at, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat opened {};
+        struct stat named {};
+        const bool abandoned = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+                               opened.st_mtime <= std::time(nullptr) - kAbandonedAge &&
+                               ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        // Still the file looked at under that name: not renamed meanwhile.
+        if (abandoned && ::fstatat(at, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            ::unlinkat(at, entry->d_name, 0);
+        }
+        ::close(fd);
+    }
+    ::closedir(listing);
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,6 +97,7 @@ TargetProblem check_target(const std::string& path) {
 }
 
 PendingFile::PendingFile(const std::string& path, bool named_only) : path_(path) {
+    remove_abandoned_hidden_files(path);
     int fd = -1;
     if (!named_only) {
         fd = open_unnamed_file(folder_of(path), 0666);
@@ -106,6 +108,9 @@ PendingFile::PendingFile(const std::string& path, bool named_only) : path_(path)
         if (fd < 0) return;
         named_ = true;
     }
+    // Held while this run lives: the file is not abandoned (a file system
+    // without locks only keeps the next runs from removing it).
+    ::flock(fd, LOCK_EX | LOCK_NB);
     stream_ = ::fdopen(fd, "w");
     if (stream_ == nullptr) {
         ::close(fd);

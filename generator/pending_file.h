@@ -30,8 +30,10 @@ public:
     // `path`: whatever ends the run, nothing of it stays. Elsewhere, or with
     // `named_only`, a file ".NAME.XXXXXX" beside `path`, created exclusively
     // (no existing file or link is ever opened), removed on failure and,
-    // through remove_pending_at_signal, on a signal. Either gets the permissions a newly
-    // created file gets (0666 less the umask). is_open() tells if it worked.
+    // through remove_pending_at_signal, on a signal; one that SIGKILL left
+    // is removed by the next run (remove_abandoned_hidden_files). Either gets
+    // the permissions a newly created file gets (0666 less the umask).
+    // is_open() tells if it worked.
     explicit PendingFile(const std::string& path, bool named_only = false);
     ~PendingFile() { abandon(); }
     PendingFile(const PendingFile&) = delete;

@@ -9,12 +9,14 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -248,6 +250,48 @@ TEST_F(Generator, PendingFileReplacesWholeOrLeavesNothing) {
             fs::remove(target);
         }
     }
+}
+
+// Where there are no unnamed files, a run killed by SIGKILL leaves its hidden
+// file, no longer locked by its writer. The next run removes such files,
+// and only those.
+TEST_F(Generator, TheNextRunRemovesWhatAKilledRunLeft) {
+    const struct {
+        const char* name;
+        bool old;
+        bool locked;  // its writer still runs
+        bool link;
+        bool removed;
+    } cases[] = {
+        {".generator.test.A1b2C3", true, false, false, true},
+        {".generator.test.D4e5F6", true, true, false, false},
+        {".generator.test.G7h8I9", false, false, false, false},  // just made: maybe not locked yet
+        {".generator.test.J0k1L2", true, false, true, false},
+        {".generator.test.tmp", true, false, false, false},
+        {"generator.test.M3n4O5", true, false, false, false},
+    };
+    std::vector<int> writers;
+    for (const auto& c : cases) {
+        const fs::path file = dir / c.name;
+        if (c.link) {
+            std::ofstream(dir / "victim") << "moje\n";
+            fs::create_symlink("victim", file);
+        } else {
+            std::ofstream(file) << "3 ";
+        }
+        if (c.old) fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1));
+        const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (c.locked) {
+            flock(fd, LOCK_EX);
+            writers.push_back(fd);
+        } else {
+            close(fd);
+        }
+    }
+    gen::PendingFile file(target.string(), true);
+    for (const auto& c : cases) EXPECT_EQ(fs::is_symlink(dir / c.name) || fs::exists(dir / c.name), !c.removed) << c.name;
+    EXPECT_EQ(read_file(dir / "victim"), "moje\n");
+    for (const int fd : writers) close(fd);
 }
 
 // The real program in `work` with `args`, with pipes on its standard input
