@@ -11,6 +11,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include <sys/time.h>
 #include <unistd.h>
@@ -23,6 +24,17 @@ volatile std::sig_atomic_t phase = kEnded;
 // without the display being at fault: the first expiry only gives the
 // display one more second to answer, and any answer clears it.
 volatile std::sig_atomic_t warned = 0;
+// Time the program spends computing (a picture of a large scene on a slow
+// machine) is no wait on the display: an expiry after at least a second of
+// processor time since the last answer only starts the count anew.
+constexpr long long kBusyMilliseconds = 1000;
+volatile long long busy_at_answer = 0;
+
+long long processor_milliseconds() {
+    timespec used{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return static_cast<long long>(used.tv_sec) * 1000 + used.tv_nsec / 1000000;
+}
 
 // Written whole by the handlers, so made before the bound starts.
 std::string silent_text[2];
@@ -41,6 +53,13 @@ void say(const std::string& text) {
 
 extern "C" void on_silence(int) {
     if (phase == kEnded) return;
+    const long long busy = processor_milliseconds();
+    if (busy - busy_at_answer >= kBusyMilliseconds) {
+        busy_at_answer = busy;
+        warned = 0;
+        arm(kDisplayAnswerSeconds);
+        return;
+    }
     if (warned == 0) {
         warned = 1;
         arm(1);
@@ -89,6 +108,7 @@ void start_display_bound(const std::string& shown_name) {
 
 void display_answered() {
     warned = 0;
+    busy_at_answer = processor_milliseconds();
     arm(kDisplayAnswerSeconds);
 }
 

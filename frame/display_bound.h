@@ -5,7 +5,8 @@
 //
 // The display must answer within kDisplayAnswerSeconds (display_check.h),
 // counted from its last answer (the window watch asks it a few times a
-// second); past that the program says so and ends with status 1. A lost
+// second), the time the program itself spends computing not counted; past
+// that the program says so and ends with status 1. A lost
 // connection, and an error of the window toolkit, end it too. While the
 // window is being opened each of these is told as the window that cannot
 // be opened (status 1, the log line already written); once it is open, as

@@ -40,6 +40,11 @@ struct ToolkitOptions {
 
 Display* kept_connection = nullptr;
 
+// A refused connection is tried this many times in all, this far apart:
+// 2 s of the trial's kDisplayAnswerSeconds.
+constexpr int kConnectionAttempts = 20;
+constexpr useconds_t kConnectionRetryMicroseconds = 100000;
+
 // Errors of the trial's requests only make the trial fail; Xlib's default
 // handler would end the child with a message of its own.
 bool trial_error = false;
@@ -69,7 +74,15 @@ void report(int fd, Verdict verdict) {
         dup2(quiet, STDERR_FILENO);
     }
     XSetErrorHandler(note_trial_error);
+    // An X server whose last client has just left resets itself, and refuses
+    // connections for that moment (a script that looks for the window on a
+    // virtual server every tenth of a second makes it do so again and again):
+    // a connection refused is tried again for a while.
     Display* display = XOpenDisplay(name);
+    for (int attempt = 1; display == nullptr && attempt < kConnectionAttempts; ++attempt) {
+        ::usleep(kConnectionRetryMicroseconds);
+        display = XOpenDisplay(name);
+    }
     if (display == nullptr) {
         report(report_fd, kNoConnection);
         _exit(0);
