@@ -1,29 +1,8 @@
 #include "camera.h"
 
-#include "scene.h"
-
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
-
-Box framed_box() {
-    if (scene_points.empty() && scene_segments.empty()) return {scene_min, scene_max};
-    Box box{{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()},
-            {-std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity()}};
-    auto widen = [&box](const Point& p) {
-        box.lower.x = std::min(box.lower.x, p.x);
-        box.lower.y = std::min(box.lower.y, p.y);
-        box.upper.x = std::max(box.upper.x, p.x);
-        box.upper.y = std::max(box.upper.y, p.y);
-    };
-    for (const Point& p : scene_points) widen(p);
-    for (const Segment& s : scene_segments) {
-        widen(s.a);
-        widen(s.b);
-    }
-    return box;
-}
 
 CameraView frame_camera(Point lower, Point upper, int width, int height) {
     const double min_x = std::min<double>(lower.x, upper.x);
@@ -38,11 +17,12 @@ CameraView frame_camera(Point lower, Point upper, int width, int height) {
     if (!(view.aspect > 0.0)) view.aspect = 1.0;
 
     // A single position (or a set on one point) has no extent: show a window
-    // around it that is large enough to be drawn in single precision.
-    const double magnitude = std::max({std::fabs(view.center_x), std::fabs(view.center_y), 1.0});
-    const double least_half_extent = magnitude * 1e-3;
-    const double half_w = std::max((max_x - min_x) * 0.5, least_half_extent);
-    const double half_h = std::max((max_y - min_y) * 0.5, least_half_extent);
+    // around it, proportional to its distance from the origin.
+    double half_w = (max_x - min_x) * 0.5;
+    double half_h = (max_y - min_y) * 0.5;
+    if (half_w == 0.0 && half_h == 0.0) {
+        half_w = half_h = std::max({std::fabs(view.center_x), std::fabs(view.center_y), 1.0}) * 1e-3;
+    }
 
     const double tan_half_fov = std::tan(kFieldOfViewDegrees * 0.5 * std::numbers::pi / 180.0);
     const double needed_half_h = std::max(half_h, half_w / view.aspect) / kFillRatio;
@@ -51,11 +31,18 @@ CameraView frame_camera(Point lower, Point upper, int width, int height) {
     view.near_plane = view.distance * 0.5;
     view.far_plane = view.distance * 2.0;
 
-    // Computed in double, these values exceed the float range for boxes near
-    // the largest floats. Divided by a power of two they become moderate
-    // without losing a bit; the points are divided by the same power in the
-    // model-view matrix.
-    const double largest = std::max({std::fabs(view.center_x), std::fabs(view.center_y), view.far_plane});
-    view.scale = largest < kModerateMagnitude ? 1.0 : std::ldexp(1.0, std::ilogb(largest) - 23);
+    // A multiple of a power of two, so that a coordinate less the origin is
+    // exact in double and, being within 65 half-sizes of the centre, as
+    // fine in single precision as the box needs.
+    const double grid = std::ldexp(1.0, std::ilogb(64.0 * std::max(half_w, half_h)) + 1);
+    view.origin_x = grid * std::nearbyint(view.center_x / grid);
+    view.origin_y = grid * std::nearbyint(view.center_y / grid);
+
+    // Divided by a power of two, values beyond the float range or near its
+    // bottom become moderate without losing a bit.
+    const double largest = std::max(
+        {std::fabs(view.center_x - view.origin_x), std::fabs(view.center_y - view.origin_y), view.far_plane});
+    const bool moderate = largest >= 1.0 / kModerateMagnitude && largest < kModerateMagnitude;
+    view.scale = moderate ? 1.0 : std::ldexp(1.0, std::ilogb(largest) - 23);
     return view;
 }

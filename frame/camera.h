@@ -12,10 +12,19 @@ struct CameraView {
     double near_plane;
     double far_plane;
     double aspect;       // width / height of the viewport
-    // A power of two that the scene is divided by on its way to OpenGL, so
-    // that the single-precision values OpenGL works with stay moderate for
-    // any finite box (up to the largest floats); 1 for every box whose
-    // numbers are moderate already (below kModerateMagnitude).
+    // The scene reaches OpenGL, whose arithmetic is single precision, as
+    // ((x - origin_x) / scale, (y - origin_y) / scale), computed in double:
+    // relative to a round point near the centre, in units of a power of two.
+    // So OpenGL never sees a large position with a small extent (whose
+    // float arithmetic would blur it), nor a value near the ends of the
+    // float range. The origin is a multiple of a power of two at least 64
+    // times the box's half-size, (0, 0) whenever the box lies within 32
+    // times its half-size of the origin (every generator set); the scale is
+    // 1 whenever the values are moderate already (from 2^-24 to
+    // kModerateMagnitude). The subtraction is exact, so every set whose
+    // points are not all at one position fills the window.
+    double origin_x;
+    double origin_y;
     double scale;
 };
 
@@ -29,19 +38,9 @@ inline constexpr double kFieldOfViewDegrees = 45.0;
 // the rest is margin, so points drawn at the box's edge stay whole in view.
 inline constexpr double kFillRatio = 0.92;
 
-struct Box {
-    Point lower;
-    Point upper;
-};
-
-// The box of the scene's points and segment ends, which the camera frames.
-// Unlike scene_min and scene_max it does not keep the start corners (0, 0)
-// and (1024, 700), so a set far from them fills the window all the same. A
-// scene without points and segments gives the bounds scene_min, scene_max.
-Box framed_box();
-
 // Frames the box [lower, upper] for a viewport of width x height pixels
 // (a height below 1 counts as 1). An inverted box (empty scene) is framed
-// by its start corners; a box of zero extent gets a small extent of its own,
-// proportional to the magnitude of its position.
+// by its start corners; a box of one position (no extent at all) is shown
+// in a window of half-size 0.1% of its distance from the origin (at least
+// 0.001).
 CameraView frame_camera(Point lower, Point upper, int width, int height);

@@ -1,17 +1,20 @@
 #include "display_check.h"
 
+#include "display_bound.h"
 #include "input_error.h"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,9 +27,23 @@ enum Verdict : char {
     kNoGlx = 'g',
     kNoVisual = 'v',
     kNoContext = 'x',
+    kNoIndirectContext = 'i',
+    kNoDirectContext = 'd',
+};
+
+// What the toolkit's own options ask of the display.
+struct ToolkitOptions {
+    std::string display;  // -display NAME; empty: DISPLAY
+    bool direct = false;    // -direct: a direct context or none
+    bool indirect = false;  // -indirect: an indirect context
 };
 
 Display* kept_connection = nullptr;
+
+// A refused connection is tried this many times in all, this far apart:
+// 2 s of the trial's kDisplayAnswerSeconds.
+constexpr int kConnectionAttempts = 20;
+constexpr useconds_t kConnectionRetryMicroseconds = 100000;
 
 // Errors of the trial's requests only make the trial fail; Xlib's default
 // handler would end the child with a message of its own.
@@ -43,9 +60,12 @@ void report(int fd, Verdict verdict) {
 }
 
 // The child: connects, asks for GLX, a visual like the window's (RGB, double
-// buffer, depth) and a direct context on it, and reports. After a good report
-// it holds its connection until the parent has its own (hold_fd ends).
-[[noreturn]] void try_display(const char* name, int report_fd, int hold_fd) {
+// buffer, depth) and a context on it of the kind the toolkit will create
+// (direct unless -indirect), and reports. After a good report it holds its
+// connection until the parent has its own (hold_fd ends). It never outlives
+// the program.
+[[noreturn]] void try_display(const char* name, const ToolkitOptions& options, int report_fd, int hold_fd) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     // The graphics library's own messages (a driver it cannot load) stay out
     // of the program's output: the verdict says what failed.
     const int quiet = open("/dev/null", O_WRONLY);
@@ -54,7 +74,15 @@ void report(int fd, Verdict verdict) {
         dup2(quiet, STDERR_FILENO);
     }
     XSetErrorHandler(note_trial_error);
+    // An X server whose last client has just left resets itself, and refuses
+    // connections for that moment (a script that looks for the window on a
+    // virtual server every tenth of a second makes it do so again and again):
+    // a connection refused is tried again for a while.
     Display* display = XOpenDisplay(name);
+    for (int attempt = 1; display == nullptr && attempt < kConnectionAttempts; ++attempt) {
+        ::usleep(kConnectionRetryMicroseconds);
+        display = XOpenDisplay(name);
+    }
     if (display == nullptr) {
         report(report_fd, kNoConnection);
         _exit(0);
@@ -71,10 +99,14 @@ void report(int fd, Verdict verdict) {
         report(report_fd, kNoVisual);
         _exit(0);
     }
-    GLXContext context = glXCreateContext(display, visual, nullptr, True);
+    GLXContext context = glXCreateContext(display, visual, nullptr, options.indirect ? False : True);
     XSync(display, False);
     if (context == nullptr || trial_error) {
-        report(report_fd, kNoContext);
+        report(report_fd, options.indirect ? kNoIndirectContext : kNoContext);
+        _exit(0);
+    }
+    if (options.direct && !glXIsDirect(display, context)) {
+        report(report_fd, kNoDirectContext);
         _exit(0);
     }
     report(report_fd, kUsable);
@@ -112,6 +144,8 @@ std::string why_not(char verdict, const std::string& shown_name) {
         case kNoContext:
             return "OpenGL na ekranu '" + shown_name +
                    "' ne moze da se pokrene (nema upravljackog programa ili dovoljno memorije)";
+        case kNoIndirectContext: return "ekran '" + shown_name + "' ne daje posredni OpenGL (opcija -indirect)";
+        case kNoDirectContext: return "ekran '" + shown_name + "' ne daje neposredni OpenGL (opcija -direct)";
         default:
             return "ekran '" + shown_name + "' ne odgovara ni posle " + std::to_string(kDisplayAnswerSeconds) + " s";
     }
@@ -119,7 +153,7 @@ std::string why_not(char verdict, const std::string& shown_name) {
 
 // The trial in a child process, bounded in time; on success the parent's
 // own connection is open before the child lets go of its.
-std::string try_in_child(const std::string& name) {
+std::string try_in_child(const std::string& name, const ToolkitOptions& options) {
     const std::string shown_name = printable(name);
     int verdict_pipe[2];
     int hold_pipe[2];
@@ -134,7 +168,7 @@ std::string try_in_child(const std::string& name) {
     if (child == 0) {
         close(verdict_pipe[0]);
         close(hold_pipe[1]);
-        try_display(name.c_str(), verdict_pipe[1], hold_pipe[0]);
+        try_display(name.c_str(), options, verdict_pipe[1], hold_pipe[0]);
     }
     close(verdict_pipe[1]);
     close(hold_pipe[0]);
@@ -146,8 +180,10 @@ std::string try_in_child(const std::string& name) {
     const char verdict = wait_for_verdict(verdict_pipe[0]);
     close(verdict_pipe[0]);
     if (verdict == kUsable) {
-        // The display has just answered, so this connection is made at once.
+        // The display has just answered, but need not answer again.
+        start_display_bound(shown_name);
         kept_connection = XOpenDisplay(name.c_str());
+        if (kept_connection == nullptr) stop_display_bound();
     }
     close(hold_pipe[1]);
     if (verdict != kUsable) kill(child, SIGKILL);
@@ -158,23 +194,53 @@ std::string try_in_child(const std::string& name) {
     return "";
 }
 
+// The window toolkit's options as it reads them (freeglut's glutInit), or
+// what is wrong with them: a value missing, a geometry that is none, two
+// that exclude each other, an argument it does not know.
+std::string read_toolkit_options(int argc, char** argv, ToolkitOptions& options) {
+    constexpr const char* kExample = " (npr. 1024x700+100+50)";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "-display" || option == "-geometry") {
+            const bool display = option == "-display";
+            if (i + 1 >= argc) {
+                return display ? "posle opcije -display nedostaje ime ekrana"
+                               : std::string("posle opcije -geometry nedostaje mera prozora") + kExample;
+            }
+            const char* value = argv[++i];
+            int x = 0;
+            int y = 0;
+            unsigned width = 0;
+            unsigned height = 0;
+            if (display) {
+                options.display = value;
+            } else if (XParseGeometry(value, &x, &y, &width, &height) == NoValue) {
+                return "vrednost opcije -geometry '" + printable(value) + "' nije mera prozora" + kExample;
+            }
+        } else if (option == "-direct" || option == "-indirect") {
+            (option == "-direct" ? options.direct : options.indirect) = true;
+            if (options.direct && options.indirect) return "opcije -direct i -indirect ne mogu zajedno";
+        } else if (option != "-iconic" && option != "-gldebug" && option != "-sync") {
+            return "nepoznat argument '" + printable(option) +
+                   "'; prozor prima -display EKRAN, -geometry MERA, -iconic, -direct, -indirect, -gldebug i -sync";
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string display_problem(int argc, char** argv) {
-    // The toolkit reads its options from the whole command line; the last
-    // -display counts, and an empty name means DISPLAY, as in Xlib.
-    std::string name;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-display") != 0) continue;
-        if (i + 1 >= argc) return "posle opcije -display nedostaje ime ekrana";
-        name = argv[++i];
-    }
+    ToolkitOptions options;
+    if (std::string problem = read_toolkit_options(argc, argv, options); !problem.empty()) return problem;
+    // The last -display counts, and an empty name means DISPLAY, as in Xlib.
+    std::string name = options.display;
     if (name.empty()) {
         const char* variable = std::getenv("DISPLAY");
         if (variable == nullptr || *variable == '\0') return "promenljiva DISPLAY nije postavljena (nema ekrana)";
         name = variable;
     }
-    return try_in_child(name);
+    return try_in_child(name, options);
 }
 
 _XDisplay* checked_display() { return kept_connection; }

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "console_pause.h"
+#include "display_bound.h"
 #include "display_check.h"
 #include "input_error.h"
 #include "run_report.h"
@@ -25,22 +26,19 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    report_run(log_line, h);
+    report_run(log_line, hull, h);
     // An empty point set has no hull, so it gets no outline either.
     if (h > 0) add_outline(hull, h);
     // Asked before the toolkit starts, which would only report in its own
     // words and end the program.
     const std::string no_display = display_problem(argc, argv);
     if (!no_display.empty()) {
-        std::fprintf(stderr,
-                     "Greska: prozor ne moze da se otvori: %s.\n"
-                     "Red sa merenjem je upisan u datoteku %s.\n"
-                     "Sliku prozora bez ekrana daje %s PROGRAM SLIKA.png.\n",
-                     no_display.c_str(), kTimingLogName, snapshot_script().c_str());
+        std::fputs(no_window_message(no_display).c_str(), stderr);
         return 1;
     }
     report_window_opening();
     show_scene(argc, argv);
+    stop_display_bound();
     pause_console();
     return 0;
 }

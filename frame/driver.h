@@ -4,6 +4,7 @@
 
 #include "file_names.h"
 #include "point.h"
+#include "standard_descriptors.h"
 #include "timed_step.h"
 #include "usage.h"
 
@@ -45,8 +46,12 @@ template <std::int32_t PointCapacity>
 // Under a stack limit too small for them it ends at once with a message
 // and status 1 instead of crashing on the first touch of the arrays.
 // Asked for its usage (-h, --help), it prints it and does nothing else.
+// First of all, a standard descriptor that is closed is opened on
+// /dev/null, so that neither the log nor the display connection takes its
+// number and receives what the program or a library writes there.
 template <std::int32_t PointCapacity>
 int run_hull_program(const HullProgram& program, int argc, char** argv) {
+    if (!open_standard_descriptors()) return 1;
     if (asks_for_usage(argc, argv)) return print_usage(program, PointCapacity);
     constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
     const std::size_t beside_arrays = program.hull_stack_bytes > kToolkitStack ? program.hull_stack_bytes : kToolkitStack;

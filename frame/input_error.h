@@ -14,8 +14,9 @@ public:
 // The bytes as a message may show them: printable ASCII as it is, every
 // other byte (controls, NUL, and each byte of a multi-byte character or a
 // byte-order mark) as \xNN, so that nothing cuts a message short, steers the
-// terminal or is taken for another character.
-inline std::string printable(std::string_view bytes) {
+// terminal or is taken for another character. The bytes of `backslashed`
+// get a backslash before them (for a quoting of the shell, say).
+inline std::string printable(std::string_view bytes, std::string_view backslashed = {}) {
     constexpr char kHex[] = "0123456789abcdef";
     std::string shown;
     shown.reserve(bytes.size());
@@ -24,6 +25,7 @@ inline std::string printable(std::string_view bytes) {
         if (byte < 0x20 || byte >= 0x7f) {
             shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
         } else {
+            if (backslashed.find(c) != std::string_view::npos) shown += '\\';
             shown += c;
         }
     }

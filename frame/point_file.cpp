@@ -119,7 +119,15 @@ void PointFile::fail_too_long(const std::string& what, std::string_view token) c
 PointFileHeader PointFile::read_header(std::int32_t point_capacity) {
     PointFileHeader header{};
     header.n = read_integer("broj tacaka n");
+    const bool n_alone = rest_of_line_blank();
     header.repetitions = read_integer("broj ponavljanja R");
+    // n alone on its line, and R sharing its line with a value: that line is
+    // the first point's, and the file has no R.
+    if (n_alone && !rest_of_line_blank()) {
+        fail("u prvom redu je samo n = " + std::to_string(header.n) +
+             ", bez broja ponavljanja R; prvi red sadrzi n i R (npr. '" + std::to_string(header.n) +
+             " 1'), zatim slede parovi x y");
+    }
     if (header.n < 0 || header.n > point_capacity) {
         fail("broj tacaka n = " + std::to_string(header.n) + " je van dozvoljenog opsega 0.." +
              std::to_string(point_capacity));
@@ -145,6 +153,15 @@ void PointFile::refill(std::size_t keep_from) {
     if (got == 0) at_end_ = true;
     end_ += static_cast<std::size_t>(got);
     buffer_[end_] = ' ';
+}
+
+bool PointFile::rest_of_line_blank() {
+    for (;;) {
+        while (pos_ < end_ && buffer_[pos_] != '\n' && is_space(buffer_[pos_])) ++pos_;
+        if (pos_ < end_) return buffer_[pos_] == '\n';
+        if (at_end_) return true;
+        refill(pos_);
+    }
 }
 
 bool PointFile::next_token(std::string_view& token) {
@@ -184,7 +201,14 @@ float PointFile::read_coordinate(const char* axis, std::int32_t index, std::int3
         return std::string("koordinata ") + axis + " tacke " + std::to_string(index + 1) + " od " + std::to_string(n);
     };
     std::string_view token;
-    if (!next_token(token)) fail("nedostaje " + what() + " (kraj datoteke)");
+    if (!next_token(token)) {
+        // Pairs come whole: one value short, the likely cause is the header.
+        const std::string odd = std::string_view(axis) == "y"
+                                    ? "; posle n i R stoji neparan broj vrednosti, a prvi red sadrzi n i R, "
+                                      "zatim slede parovi x y"
+                                    : "";
+        fail("nedostaje " + what() + " (kraj datoteke)" + odd);
+    }
     const std::string_view number = without_plus(token);
     float value = 0.0f;
     if (read_small_integer(number, value)) return value;

@@ -1,6 +1,7 @@
 // The point file: "n R" (two integers), then n pairs "x y" of numbers in
-// integer or decimal notation. Whitespace of any kind separates the values;
-// text after the n-th pair is ignored and never read.
+// integer or decimal notation. Whitespace of any kind separates the values
+// (n and R may stand on one line or on two); text after the n-th pair is
+// ignored and never read.
 //
 // The file is read through a fixed buffer, so memory stays the same however
 // long the file is; a value may be at most kMaxValueLength bytes long.
@@ -37,7 +38,9 @@ public:
     PointFile& operator=(const PointFile&) = delete;
 
     // Parses n and R. InputError unless both are integers with
-    // 0 <= n <= point_capacity and R >= 1.
+    // 0 <= n <= point_capacity and R >= 1, and unless R is missing by the
+    // look of the lines: n alone on the first line, and R sharing its line
+    // with another value, as a point's x does.
     PointFileHeader read_header(std::int32_t point_capacity);
 
     // The next pair as a point of the default colour; InputError if it is
@@ -49,6 +52,8 @@ public:
 
 private:
     bool next_token(std::string_view& token);
+    // Whether the line of the last value holds nothing more after it.
+    bool rest_of_line_blank();
     void refill(std::size_t keep_from);
     std::int32_t read_integer(const char* what);
     float read_coordinate(const char* axis, std::int32_t index, std::int32_t n);

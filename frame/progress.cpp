@@ -1,11 +1,13 @@
 #include "progress.h"
 
 #include "progress_hook.h"
+#include "signal_guard.h"
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -30,46 +32,15 @@ constexpr char kClearLine[] =
     "\r                                                                               \r";
 static_assert(sizeof kClearLine == 79 + 3);
 
-// The signals that end a run from the terminal or the system. While the line
-// is shown each of them first clears it, so the shell's next output starts on
-// a clean line; then the signal ends the program as it would have anyway.
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-struct sigaction kept_actions[std::size(kEndingSignals)];
-bool handling[std::size(kEndingSignals)] = {};
-
-void clear_line_and_end(int signal_number) {
+// Clears the line when a signal ends the run while it is shown, so that the
+// shell's next output starts on a clean line.
+void clear_shown_line() {
     if (shown != 0) {
         const ssize_t ignored = ::write(STDERR_FILENO, kClearLine, sizeof kClearLine - 1);
         (void)ignored;
     }
-    // Delivered once this handler returns, now with the default action, so
-    // the exit status still says which signal ended the program.
-    struct sigaction default_action {};
-    default_action.sa_handler = SIG_DFL;
-    sigemptyset(&default_action.sa_mask);
-    ::sigaction(signal_number, &default_action, nullptr);
-    ::raise(signal_number);
 }
-
-// Signals that are ignored (nohup, a background job of a script) or have a
-// handler of someone else's are left as they are.
-void catch_ending_signals() {
-    struct sigaction clearing {};
-    clearing.sa_handler = clear_line_and_end;
-    sigfillset(&clearing.sa_mask);
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-        handling[i] = ::sigaction(kEndingSignals[i], nullptr, &kept_actions[i]) == 0 &&
-                      kept_actions[i].sa_handler == SIG_DFL && (kept_actions[i].sa_flags & SA_SIGINFO) == 0 &&
-                      ::sigaction(kEndingSignals[i], &clearing, nullptr) == 0;
-    }
-}
-
-void release_ending_signals() {
-    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-        if (handling[i]) ::sigaction(kEndingSignals[i], &kept_actions[i], nullptr);
-        handling[i] = false;
-    }
-}
+std::optional<SignalGuard> guard;
 
 // Share of the whole measurement (all runs) done, 0..1. Within the first run
 // it is the algorithm's own report of its work; within a later one the time
@@ -92,7 +63,7 @@ void update(std::int64_t done, std::int64_t total) {
     if (shown == 0) {
         // Set first, so that a signal in the middle of the first line clears it too.
         shown = 1;
-        catch_ending_signals();
+        guard.emplace(clear_shown_line);
     }
     std::fprintf(stderr, "\rRacunam omotac: %3d%% (ponavljanje %d od %d), proteklo %lld s ", percent,
                  current_run + 1, runs_total, static_cast<long long>(seconds));
@@ -124,5 +95,5 @@ void finish_progress() {
     if (shown != 0) std::fputs(kClearLine, stderr);
     progress_listener = nullptr;
     shown = 0;
-    release_ending_signals();
+    guard.reset();
 }

@@ -5,8 +5,9 @@
 // Shown only when standard error is a terminal and the run has lasted a
 // couple of seconds, at most a few times a second, so it neither clutters
 // short runs nor disturbs the timing. Never written to the log. While it is
-// shown, SIGINT, SIGTERM, SIGHUP and SIGQUIT clear it before they end the
-// program (with their default action, so the exit status names the signal).
+// shown, a signal that ends the program (SIGINT, SIGTERM, SIGHUP, SIGQUIT and
+// the others of signal_guard.h) clears it first; the exit status still names
+// the signal.
 #pragma once
 
 #include <cstdint>

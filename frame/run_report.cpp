@@ -1,6 +1,7 @@
 #include "run_report.h"
 
 #include "file_names.h"
+#include "turn.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -11,11 +12,21 @@ bool at_terminal() { return isatty(STDOUT_FILENO) != 0; }
 
 }  // namespace
 
-void report_run(const std::string& log_line, std::int32_t hull_vertices) {
+void report_run(const std::string& log_line, const Point* hull, std::int32_t h) {
     if (!at_terminal()) return;
     std::printf("Dopisan red u %s: %s", kTimingLogName, log_line.c_str());
-    std::printf("Broj temena omotaca: %d\n", static_cast<int>(hull_vertices));
+    std::printf("Broj tacaka na obrisu omotaca: %d\n", static_cast<int>(h));
+    std::printf("Broj temena (uglova) omotaca: %d\n", static_cast<int>(count_corners(hull, h)));
     std::fflush(stdout);
+}
+
+std::int32_t count_corners(const Point* hull, std::int32_t h) {
+    if (h <= 2) return h;
+    std::int32_t corners = 0;
+    for (std::int32_t i = 0; i < h; ++i) {
+        corners += turn_sign(hull[(i + h - 1) % h], hull[i], hull[(i + 1) % h]) != 0;
+    }
+    return corners;
 }
 
 void report_window_opening() {

@@ -1,5 +1,7 @@
 #include "scene.h"
 
+#include <limits>
+
 namespace {
 
 // Nodes come from one arena that grows geometrically and is released at exit,
@@ -7,10 +9,10 @@ namespace {
 std::pmr::monotonic_buffer_resource scene_arena;
 
 void widen_bounds(const Point& p) {
-    if (p.x < scene_min.x) scene_min.x = p.x;
-    if (p.y < scene_min.y) scene_min.y = p.y;
-    if (p.x > scene_max.x) scene_max.x = p.x;
-    if (p.y > scene_max.y) scene_max.y = p.y;
+    Box bounds{scene_min, scene_max};
+    widen(bounds, p);
+    scene_min = bounds.lower;
+    scene_max = bounds.upper;
 }
 
 }  // namespace
@@ -22,6 +24,25 @@ SceneList<Point> scene_points{&scene_arena};
 SceneList<Segment> scene_segments{&scene_arena};
 SceneList<Line> scene_lines{&scene_arena};
 SceneList<Circle> scene_circles{&scene_arena};
+
+void widen(Box& box, const Point& p) {
+    if (p.x < box.lower.x) box.lower.x = p.x;
+    if (p.y < box.lower.y) box.lower.y = p.y;
+    if (p.x > box.upper.x) box.upper.x = p.x;
+    if (p.y > box.upper.y) box.upper.y = p.y;
+}
+
+Box framed_box() {
+    if (scene_points.empty() && scene_segments.empty()) return {scene_min, scene_max};
+    constexpr float kInfinity = std::numeric_limits<float>::infinity();
+    Box box{{kInfinity, kInfinity}, {-kInfinity, -kInfinity}};
+    for (const Point& p : scene_points) widen(box, p);
+    for (const Segment& s : scene_segments) {
+        widen(box, s.a);
+        widen(box, s.b);
+    }
+    return box;
+}
 
 void add_point(Point p, ColorCode color) {
     scene_points.push_back(Point{p.x, p.y, color});

@@ -27,6 +27,22 @@ extern SceneList<Segment> scene_segments;
 extern SceneList<Line> scene_lines;      // nothing adds to it; drawn while empty
 extern SceneList<Circle> scene_circles;  // nothing adds to it; drawn while empty
 
+// A box of positions: its lower-left and upper-right corner.
+struct Box {
+    Point lower;
+    Point upper;
+};
+
+// Widens the box so that it holds (p.x, p.y): four strict comparisons, each
+// against the corner as it is; one position may move both corners.
+void widen(Box& box, const Point& p);
+
+// The box of the scene's points and segment ends, which the camera frames.
+// Unlike scene_min and scene_max it does not keep the start corners (0, 0)
+// and (1024, 700), so a set far from them fills the window all the same. A
+// scene without points and segments gives the bounds scene_min, scene_max.
+Box framed_box();
+
 // Appends (p.x, p.y) with the given colour (p.color is ignored) and widens the bounds.
 void add_point(Point p, ColorCode color);
 

@@ -1,5 +1,8 @@
 #include "snapshot_hint.h"
 
+#include "file_names.h"
+#include "input_error.h"
+
 #include <filesystem>
 #include <string_view>
 
@@ -25,19 +28,7 @@ std::string shell_word(const std::string& text) {
     bool plain = !text.empty() && text.front() != '-';
     for (const char c : text) plain = plain && plain_byte(c);
     if (plain) return text;
-    constexpr char kHex[] = "0123456789abcdef";
-    std::string word = "$'";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '\'') {
-            word += {'\\', c};
-        } else if (byte < 0x20 || byte >= 0x7f) {
-            word += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        } else {
-            word += c;
-        }
-    }
-    return word + "'";
+    return "$'" + printable(text, "\\'") + "'";
 }
 
 std::string snapshot_script() {
@@ -51,4 +42,10 @@ std::string snapshot_script() {
     }
     if (is_script(HULL_SNAPSHOT_IN_SOURCE)) return shell_word(HULL_SNAPSHOT_IN_SOURCE);
     return "scripts/snapshot";
+}
+
+std::string no_window_message(const std::string& why) {
+    return "Greska: prozor ne moze da se otvori: " + why + ".\nRed sa merenjem je upisan u datoteku " +
+           std::string(kTimingLogName) + ".\nSliku prozora bez ekrana daje " + snapshot_script() +
+           " PROGRAM SLIKA.png.\n";
 }

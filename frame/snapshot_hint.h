@@ -13,3 +13,8 @@ std::string snapshot_script();
 // / . _ + , : @ % = - (not first), else in $'...' with \xNN for every byte
 // outside printable ASCII, so the word is safe both to show and to paste.
 std::string shell_word(const std::string& text);
+
+// What the program says on standard error when its window cannot be opened,
+// after its line was appended to the log: why (part of a sentence), that
+// the line was written, and the command that gives the picture instead.
+std::string no_window_message(const std::string& why);

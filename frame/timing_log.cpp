@@ -2,6 +2,7 @@
 
 #include "file_kind.h"
 #include "input_error.h"
+#include "signal_guard.h"
 #include "unnamed_file.h"
 
 #include <cerrno>
@@ -35,9 +36,8 @@ namespace {
 // O_NONBLOCK: opening a FIFO without a reader fails at once instead of waiting.
 constexpr int kAppendFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// How long a run waits for another run's lock on the log. Runs hold it only
-// for one write; a lock held longer is some other program's, and the line is
-// then appended without it.
+// How long a run waits for a lock on the log. Runs hold their locks only for
+// one write; a lock held longer is some other program's.
 constexpr auto kLockWait = std::chrono::seconds(5);
 constexpr auto kLockRetry = std::chrono::milliseconds(10);
 
@@ -51,24 +51,55 @@ int open_to_append(const char* name, int create_flags) {
     return ::open(name, kAppendFlags | create_flags, 0666);
 }
 
-// Takes the lock that the runs appending to one log share, waiting at most
-// kLockWait; false if it is not had.
-bool lock_log(int fd) {
+// Tries take until it succeeds, for at most kLockWait; false if it fails
+// otherwise (no locks on this file system) or the time is up.
+template <class Take>
+bool take_within_wait(Take take) {
     const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) return false;  // no locks on this file system
+    while (!take()) {
+        if (errno != EWOULDBLOCK && errno != EAGAIN && errno != EACCES && errno != EINTR) return false;
         if (std::chrono::steady_clock::now() >= deadline) return false;
         std::this_thread::sleep_for(kLockRetry);
     }
     return true;
 }
 
-// Whether the log of size bytes has a last line without its newline (edited
-// by hand, or written by another program). A log that cannot be read counts
-// as ending in one.
-bool ends_mid_line(int fd, off_t size) {
+// Takes the locks of the log, each waited for at most kLockWait. The whole
+// file's flock, which other programs may take too (a user's script that
+// reads the log whole, say), is waited for as a courtesy; past the wait the
+// line goes on without it. Then a lock of the kind only these runs take on
+// the log (an open file description lock, which a flock does not stand in
+// the way of), so that the runs add their lines one at a time even while
+// another program holds the flock. True if the runs' own lock is held.
+bool lock_log(int fd) {
+    take_within_wait([fd] { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; });
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    return take_within_wait([fd, &whole] { return ::fcntl(fd, F_OFD_SETLK, &whole) == 0; });
+}
+
+// Whether the log of the given status has a last line without its newline
+// (edited by hand, or written by another program). A log opened for writing
+// alone (the user may write it, not read it) is read through a second
+// descriptor, for which its owner lends himself the right to read for that
+// moment, every signal held meanwhile so that its mode is put back; a log
+// that cannot be read at all counts as ending in one.
+bool ends_mid_line(int fd, const struct stat& st) {
+    if (st.st_size == 0) return false;
     char last = '\n';
-    return size > 0 && ::pread(fd, &last, 1, size - 1) == 1 && last != '\n';
+    if (::pread(fd, &last, 1, st.st_size - 1) == 1) return last != '\n';
+    if (errno != EBADF || st.st_uid != ::geteuid()) return false;
+    int reader = -1;
+    {
+        const SignalsHeld held;
+        if (::fchmod(fd, (st.st_mode & 07777) | S_IRUSR) != 0) return false;
+        reader = ::open(descriptor_path(fd).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        ::fchmod(fd, st.st_mode & 07777);
+    }
+    const bool mid_line = reader >= 0 && ::pread(reader, &last, 1, st.st_size - 1) == 1 && last != '\n';
+    if (reader >= 0) ::close(reader);
+    return mid_line;
 }
 
 // Where a file of this name would come into being: the name itself or, for
@@ -151,11 +182,12 @@ void TimingLog::append_and_close(const std::string& line) {
 // Appends the line to the open log and closes it. A last line without its
 // newline gets one, in the same write, so the new line never joins it.
 //
-// The last byte is read under the lock, and the runs that append to the log
-// take it too: otherwise two runs could both find the newline missing and
-// each add one. Every line a run appends ends in a newline, so a run that
-// goes on without the lock (another program holds it) can at worst add an
-// empty line, never join or lose one.
+// The last byte is read under the runs' own lock, which every run that
+// appends to the log takes: otherwise two runs could both find the newline
+// missing and each add one. Every line a run appends ends in a newline, so
+// only a run that goes on without that lock (a file system without locks,
+// or another program holding it for long) could add an empty line; none
+// ever joins or loses one.
 void TimingLog::write_line(int fd, const std::string& line) const {
     struct stat st {};
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -168,7 +200,7 @@ void TimingLog::write_line(int fd, const std::string& line) const {
         ::close(fd);
         fail_write();
     }
-    const std::string text = ends_mid_line(fd, st.st_size) ? "\n" + line : line;
+    const std::string text = ends_mid_line(fd, st) ? "\n" + line : line;
     const bool written = room_for(fd, st.st_size, text) && write_whole(fd, text);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) fail_write();

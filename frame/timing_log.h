@@ -27,7 +27,10 @@ public:
     explicit TimingLog(std::string name);
 
     // Appends the line with one write, after asking for room for all of it;
-    // if the log's last line lacks its newline, the write starts with one.
+    // if the log's last line lacks its newline, the write starts with one
+    // (however many runs wait for the log together, only one adds it). The
+    // one log whose end cannot be seen is another user's that the user may
+    // write but not read: there a last line without its newline is joined.
     // Every byte already in the log stays.
     // A missing log is created holding the line, so it never exists empty
     // (on file systems without unnamed files, and through a link to a

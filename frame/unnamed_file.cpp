@@ -1,43 +1,23 @@
 #include "unnamed_file.h"
 
+#include "signal_guard.h"
+
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <random>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// The name under which /proc shows the file open as `fd`.
-struct SelfLink {
-    explicit SelfLink(int fd) { std::snprintf(text, sizeof text, "/proc/self/fd/%d", fd); }
-    char text[32];
-};
-
-// Holds back every signal that can be held for its lifetime.
-class AllSignalsHeld {
-public:
-    AllSignalsHeld() {
-        sigset_t all;
-        sigfillset(&all);
-        sigprocmask(SIG_BLOCK, &all, &saved_);
-    }
-    ~AllSignalsHeld() {
-        const int error = errno;
-        sigprocmask(SIG_SETMASK, &saved_, nullptr);
-        errno = error;
-    }
-    AllSignalsHeld(const AllSignalsHeld&) = delete;
-    AllSignalsHeld& operator=(const AllSignalsHeld&) = delete;
-
-private:
-    sigset_t saved_;
-};
 
 // A candidate for a hidden name: the template with its X's drawn at random.
 // It needs to be unlikely, not secret: linkat never opens or replaces an
@@ -52,6 +32,8 @@ std::string draw_hidden_name(const std::string& path, std::minstd_rand& random) 
 
 }  // namespace
 
+std::string descriptor_path(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
 std::string folder_of(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -62,7 +44,7 @@ std::string folder_of(const std::string& path) {
 int open_unnamed_file(const std::string& folder, mode_t mode) {
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) return -1;
-    if (::access(SelfLink(fd).text, F_OK) != 0) {
+    if (::access(descriptor_path(fd).c_str(), F_OK) != 0) {
         ::close(fd);
         errno = EOPNOTSUPP;
         return -1;
@@ -75,11 +57,11 @@ bool lacks_unnamed_files(int error) {
 }
 
 int link_unnamed_file(int fd, const std::string& path) {
-    return ::linkat(AT_FDCWD, SelfLink(fd).text, AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
+    return ::linkat(AT_FDCWD, descriptor_path(fd).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW);
 }
 
 int replace_with_unnamed_file(int fd, const std::string& path) {
-    AllSignalsHeld held;
+    const SignalsHeld held;
     if (link_unnamed_file(fd, path) == 0) return 0;
     if (errno != EEXIST) return -1;
     timespec now {};
@@ -107,4 +89,34 @@ std::string hidden_name_template(const std::string& path) {
     leaf += target.filename().string();
     leaf += ".XXXXXX";
     return (target.parent_path() / leaf).string();
+}
+
+void remove_abandoned_hidden_files(const std::string& path) {
+    const std::string pattern = std::filesystem::path(hidden_name_template(path)).filename().string();
+    const std::string_view stem(pattern.data(), pattern.size() - 6);
+    const std::string folder = folder_of(path);
+    DIR* const listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    const int at = ::dirfd(listing);
+    const auto ours = [&](std::string_view name) {
+        return name.size() == pattern.size() && name.starts_with(stem) &&
+               std::all_of(name.end() - 6, name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+    };
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!ours(entry->d_name)) continue;
+        const int fd = ::openat(at, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat opened {};
+        struct stat named {};
+        const bool abandoned = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+                               opened.st_mtime <= std::time(nullptr) - kAbandonedAge &&
+                               ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        // Still the file looked at under that name: not renamed meanwhile.
+        if (abandoned && ::fstatat(at, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            ::unlinkat(at, entry->d_name, 0);
+        }
+        ::close(fd);
+    }
+    ::closedir(listing);
 }

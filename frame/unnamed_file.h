@@ -11,6 +11,10 @@
 // The folder a file of this name is in: "." for a bare name, "/" at the top.
 std::string folder_of(const std::string& path);
 
+// The name under which /proc shows the file open as fd: opened, it opens
+// that file again (with the permissions it has now), whatever its name.
+std::string descriptor_path(int fd);
+
 // Opens an unnamed regular file in `folder` for writing, with the
 // permissions `mode` less the umask, as a newly created file gets them.
 // The descriptor, or -1 with errno set. Where the file could not be named
@@ -36,3 +40,14 @@ int replace_with_unnamed_file(int fd, const std::string& path);
 // ".NAME.XXXXXX" in the folder of `path` (NAME its last part): the pattern
 // of the hidden names above, for mkstemp where no unnamed file can be had.
 std::string hidden_name_template(const std::string& path);
+
+// Removes what writers killed by SIGKILL left under hidden names of `path`:
+// the files of the user's own beside it whose name fits the pattern, six
+// letters or digits for the X's, that are regular files (a link is not
+// followed), at least kAbandonedAge old, and that no writer holds a lock
+// on. A writer takes that lock (flock) as soon as it has its file, and
+// holds it for as long as it lives.
+void remove_abandoned_hidden_files(const std::string& path);
+
+// Younger files are left alone: their writer may not hold its lock yet.
+inline constexpr int kAbandonedAge = 5;  // seconds

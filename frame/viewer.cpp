@@ -26,6 +26,15 @@ constexpr double kLineReach = 100.0;
 // The box of the scene as show_scene found it; every reshape frames the
 // camera on it.
 Box framed;
+// The camera of the last reshape, which says how positions reach OpenGL.
+CameraView camera{0, 0, 1, 0.5, 2, 1, 0, 0, 1};
+
+// A position of the scene as OpenGL gets it: relative to the camera's
+// origin and in its units, computed in double.
+void vertex(double x, double y) {
+    glVertex2f(static_cast<float>((x - camera.origin_x) / camera.scale),
+               static_cast<float>((y - camera.origin_y) / camera.scale));
+}
 
 // The largest drawable the renderer is asked to hold. A software renderer
 // keeps colour, back and depth buffers of the whole window in memory (about
@@ -44,8 +53,7 @@ void draw_circles() {
         glBegin(GL_LINE_LOOP);
         for (int i = 0; i < kCircleVertices; ++i) {
             const double angle = i * kCircleStep;
-            glVertex2f(static_cast<float>(c.center.x + c.radius * std::cos(angle)),
-                       static_cast<float>(c.center.y + c.radius * std::sin(angle)));
+            vertex(c.center.x + c.radius * std::cos(angle), c.center.y + c.radius * std::sin(angle));
         }
         glEnd();
     }
@@ -55,10 +63,8 @@ void draw_lines() {
     for (const Line& l : scene_lines) {
         set_color(l.color);
         glBegin(GL_LINES);
-        glVertex2f(static_cast<float>(l.origin.x + kLineReach * l.direction.x),
-                   static_cast<float>(l.origin.y + kLineReach * l.direction.y));
-        glVertex2f(static_cast<float>(l.origin.x - kLineReach * l.direction.x),
-                   static_cast<float>(l.origin.y - kLineReach * l.direction.y));
+        vertex(l.origin.x + kLineReach * l.direction.x, l.origin.y + kLineReach * l.direction.y);
+        vertex(l.origin.x - kLineReach * l.direction.x, l.origin.y - kLineReach * l.direction.y);
         glEnd();
     }
 }
@@ -68,12 +74,12 @@ void draw_segments() {
         glPointSize(kPointSize);
         set_color(s.color);
         glBegin(GL_LINES);
-        glVertex2f(s.a.x, s.a.y);
-        glVertex2f(s.b.x, s.b.y);
+        vertex(s.a.x, s.a.y);
+        vertex(s.b.x, s.b.y);
         glEnd();
         glBegin(GL_POINTS);
-        glVertex2f(s.a.x, s.a.y);
-        glVertex2f(s.b.x, s.b.y);
+        vertex(s.a.x, s.a.y);
+        vertex(s.b.x, s.b.y);
         glEnd();
     }
 }
@@ -83,7 +89,7 @@ void draw_points() {
         set_color(p.color);
         glPointSize(kPointSize);
         glBegin(GL_POINTS);
-        glVertex2f(p.x, p.y);
+        vertex(p.x, p.y);
         glEnd();
     }
 }
@@ -129,6 +135,7 @@ void show_scene(int argc, char** argv) {
     if (viewport_limit[1] > 0) most_side = std::min(most_side, viewport_limit[1]);
     oversized = false;
     framed = framed_box();
+    camera = frame_camera(framed.lower, framed.upper, kWindowWidth, kWindowHeight);
     watch_window();
 
     glutDisplayFunc(on_display);
@@ -146,22 +153,20 @@ void on_reshape(int width, int height) {
         glutReshapeWindow(bounded.width, bounded.height);
         return;
     }
-    const CameraView view = frame_camera(framed.lower, framed.upper, width, height);
+    camera = frame_camera(framed.lower, framed.upper, width, height);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glViewport(0, 0, width, height);
-    // All lengths in units of view.scale (1 for ordinary scenes).
-    gluPerspective(kFieldOfViewDegrees, view.aspect, view.near_plane / view.scale, view.far_plane / view.scale);
+    // All lengths in units of camera.scale (1 for ordinary scenes).
+    gluPerspective(kFieldOfViewDegrees, camera.aspect, camera.near_plane / camera.scale,
+                   camera.far_plane / camera.scale);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(static_cast<float>(-view.center_x / view.scale), static_cast<float>(-view.center_y / view.scale),
-                 static_cast<float>(-view.distance / view.scale));
-    if (view.scale != 1.0) {
-        const double shrink = 1.0 / view.scale;
-        glScaled(shrink, shrink, shrink);
-    }
+    glTranslatef(static_cast<float>(-(camera.center_x - camera.origin_x) / camera.scale),
+                 static_cast<float>(-(camera.center_y - camera.origin_y) / camera.scale),
+                 static_cast<float>(-camera.distance / camera.scale));
 }
 
 void on_display() {

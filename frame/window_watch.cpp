@@ -1,13 +1,12 @@
 #include "window_watch.h"
 
+#include "display_bound.h"
 #include "display_check.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -32,14 +31,10 @@ int on_x_error(Display* display, XErrorEvent* error) {
     return earlier_handler != nullptr ? earlier_handler(display, error) : 0;
 }
 
-// The connection is lost (the server ended, or the client was killed off
-// it): there is no window any more and nothing that can be drawn or closed.
-[[noreturn]] int on_connection_lost(Display*) {
-    std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
-}
-
 void look_at_window(int) {
+    // A round trip: the display still answers.
+    XSync(watcher, False);
+    display_answered();
     while (!window_gone && XPending(watcher) > 0) {
         XEvent event;
         XNextEvent(watcher, &event);
@@ -58,10 +53,11 @@ void watch_window() {
     watcher = checked_display();
     watched = glXGetCurrentDrawable();  // the toolkit draws straight into its X window
     if (watcher == nullptr || watched == None) return;
-    XSetIOErrorHandler(on_connection_lost);
+    window_opened();
     earlier_handler = XSetErrorHandler(on_x_error);
     XSelectInput(watcher, watched, StructureNotifyMask);
     // A window destroyed before this point shows as an error of the request.
     XSync(watcher, False);
+    display_answered();
     glutTimerFunc(kWatchMilliseconds, look_at_window, 0);
 }

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <ctime>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace gen {
@@ -80,22 +79,6 @@ void report_written(std::FILE* out, const std::string& path, int n, int kol) {
 }
 
 }  // namespace
-
-bool open_standard_descriptors() {
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
-        // open takes the lowest free number, which is fd itself since every
-        // lower one is open by now; dup2 makes sure of it all the same.
-        const int null = ::open("/dev/null", O_RDWR);
-        if (null < 0) return false;
-        if (null != fd) {
-            const bool placed = ::dup2(null, fd) == fd;
-            ::close(null);
-            if (!placed) return false;
-        }
-    }
-    return true;
-}
 
 Answer read_int(std::FILE* in) {
     int c;

@@ -53,9 +53,4 @@ int generisikoordinate(int n, std::FILE* in, std::FILE* out,
 int run_generator(std::FILE* in, std::FILE* out, const std::string& path,
                   const SeedSource& seed = seed_from_clock);
 
-// Opens /dev/null onto each of the standard descriptors 0, 1 and 2 that is
-// closed, so that no file opened later takes its number and receives the
-// dialogue. Call first thing in main; false if /dev/null cannot be opened.
-bool open_standard_descriptors();
-
 }  // namespace gen

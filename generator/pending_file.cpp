@@ -1,58 +1,28 @@
 #include "pending_file.h"
 
+#include "signal_guard.h"
 #include "unnamed_file.h"
 
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace gen {
 namespace {
 
-// The signals after which a named file is removed.
-constexpr int kCleanupSignals[] = {SIGHUP,  SIGINT,  SIGQUIT,   SIGTERM, SIGPIPE, SIGALRM,
-                                   SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU};
-
 // The named file being written, kept where a signal handler can reach it
-// without allocating: its name, and whether it exists and is ours.
+// without allocating: its name, and whether it exists and is ours. Signals
+// are held while the two change together, so a handler never sees a name
+// half-written or a file that has already been renamed to the user's name.
 char temp_path[PATH_MAX];
 volatile std::sig_atomic_t temp_exists = 0;
-
-sigset_t cleanup_signal_set() {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int sig : kCleanupSignals) sigaddset(&set, sig);
-    return set;
-}
-
-// Holds the cleanup signals back while temp_path and temp_exists change
-// together, so a handler never sees a name half-written or a file that has
-// already been renamed to the user's file name.
-class CleanupSignalsBlocked {
-public:
-    CleanupSignalsBlocked() {
-        const sigset_t set = cleanup_signal_set();
-        sigprocmask(SIG_BLOCK, &set, &saved_);
-    }
-    ~CleanupSignalsBlocked() { sigprocmask(SIG_SETMASK, &saved_, nullptr); }
-    CleanupSignalsBlocked(const CleanupSignalsBlocked&) = delete;
-    CleanupSignalsBlocked& operator=(const CleanupSignalsBlocked&) = delete;
-
-private:
-    sigset_t saved_;
-};
-
-extern "C" void remove_temporary_and_die(int sig) {
-    if (temp_exists) ::unlink(temp_path);
-    ::signal(sig, SIG_DFL);
-    ::raise(sig);  // delivered, with the default action, once the handler returns
-}
 
 mode_t current_umask() {
     const mode_t mask = ::umask(0);
@@ -70,7 +40,7 @@ int create_named(const std::string& path) {
     if (name.size() >= sizeof temp_path) return -1;
     int fd;
     {
-        CleanupSignalsBlocked blocked;
+        const SignalsHeld held;
         std::memcpy(temp_path, name.c_str(), name.size() + 1);
         fd = ::mkstemp(temp_path);
         if (fd < 0) return -1;
@@ -81,14 +51,14 @@ int create_named(const std::string& path) {
 }
 
 void remove_named() {
-    CleanupSignalsBlocked blocked;
+    const SignalsHeld held;
     ::unlink(temp_path);
     temp_exists = 0;
 }
 
 // Puts the finished named file in place of `path` in one atomic step.
 bool rename_named(const std::string& path) {
-    CleanupSignalsBlocked blocked;
+    const SignalsHeld held;
     const bool ok = std::rename(temp_path, path.c_str()) == 0;
     if (!ok) ::unlink(temp_path);
     temp_exists = 0;
@@ -127,6 +97,7 @@ TargetProblem check_target(const std::string& path) {
 }
 
 PendingFile::PendingFile(const std::string& path, bool named_only) : path_(path) {
+    remove_abandoned_hidden_files(path);
     int fd = -1;
     if (!named_only) {
         fd = open_unnamed_file(folder_of(path), 0666);
@@ -137,6 +108,9 @@ PendingFile::PendingFile(const std::string& path, bool named_only) : path_(path)
         if (fd < 0) return;
         named_ = true;
     }
+    // Held while this run lives: the file is not abandoned (a file system
+    // without locks only keeps the next runs from removing it).
+    ::flock(fd, LOCK_EX | LOCK_NB);
     stream_ = ::fdopen(fd, "w");
     if (stream_ == nullptr) {
         ::close(fd);
@@ -173,18 +147,8 @@ CommitResult PendingFile::commit() {
     return closed ? CommitResult::ok : CommitResult::write_failed;
 }
 
-void handle_signals() {
-    std::signal(SIGXFSZ, SIG_IGN);
-    struct sigaction action {};
-    action.sa_handler = remove_temporary_and_die;
-    action.sa_mask = cleanup_signal_set();
-    for (int sig : kCleanupSignals) {
-        struct sigaction previous {};
-        if (sigaction(sig, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) {
-            continue;
-        }
-        sigaction(sig, &action, nullptr);
-    }
+void remove_pending_at_signal() {
+    if (temp_exists) ::unlink(temp_path);
 }
 
 }  // namespace gen

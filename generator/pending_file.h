@@ -29,9 +29,11 @@ public:
     // Where the file system offers them, an unnamed file of the folder of
     // `path`: whatever ends the run, nothing of it stays. Elsewhere, or with
     // `named_only`, a file ".NAME.XXXXXX" beside `path`, created exclusively
-    // (no existing file or link is ever opened), removed on failure and on
-    // the signals of handle_signals(). Either gets the permissions a newly
-    // created file gets (0666 less the umask). is_open() tells if it worked.
+    // (no existing file or link is ever opened), removed on failure and,
+    // through remove_pending_at_signal, on a signal; one that SIGKILL left
+    // is removed by the next run (remove_abandoned_hidden_files). Either gets
+    // the permissions a newly created file gets (0666 less the umask).
+    // is_open() tells if it worked.
     explicit PendingFile(const std::string& path, bool named_only = false);
     ~PendingFile() { abandon(); }
     PendingFile(const PendingFile&) = delete;
@@ -53,12 +55,9 @@ private:
     bool named_ = false;
 };
 
-// Ignores SIGXFSZ, so that a write beyond the file size limit fails and is
-// reported instead of ending the process. Installs handlers for the
-// signals that end a process by default (SIGHUP, SIGINT, SIGQUIT, SIGTERM,
-// SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU) which
-// remove a named file, if one exists, and end the process by the same
-// signal. A signal ignored at start (nohup, background jobs) stays ignored.
-void handle_signals();
+// Removes the named file being written, if there is one: for a SignalGuard
+// (signal_guard.h) of the generator, so that a signal that ends the run
+// leaves nothing of it. Async-signal-safe.
+void remove_pending_at_signal();
 
 }  // namespace gen

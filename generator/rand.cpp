@@ -5,8 +5,11 @@
 #include "generator.h"
 #include "input_error.h"
 #include "pending_file.h"
+#include "signal_guard.h"
+#include "standard_descriptors.h"
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -52,7 +55,9 @@ int main(int argc, char** argv) {
     }
     // Before any file is opened: with a standard descriptor closed, the point
     // file would take its number and the dialogue would be written into it.
-    if (!gen::open_standard_descriptors()) return 1;
-    gen::handle_signals();
+    if (!open_standard_descriptors()) return 1;
+    // A write past the file size limit (ulimit -f) fails and is reported.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const SignalGuard guard(gen::remove_pending_at_signal);
     return gen::run_generator(stdin, stdout, kPointFileName);
 }

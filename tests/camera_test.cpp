@@ -44,6 +44,8 @@ TEST(Camera, WholeBoxInViewForEveryWindowShape) {
         {{-50, 0, 9}, {50, 10, 9}},        // wide and flat
         {{-3e4f, -2e4f, 9}, {-1e4f, 0, 9}},  // negative
         {{0, 0, 9}, {100, 300, 9}},        // tall
+        {{1e5f, 1e5f, 9}, {100010, 100010, 9}},  // small and far: 1280 float steps wide
+        {{1e5f, 1e5f, 9}, {100000.0078125f, 1e5f, 9}},  // one float step wide
     };
     for (const auto& box : boxes) {
         for (const auto& size : {std::pair{1024, 700}, std::pair{600, 900}, std::pair{2000, 100}}) {
@@ -64,9 +66,14 @@ TEST(Camera, LargestFloatsFramedInModerateNumbers) {
             EXPECT_LT(std::fabs(value / v.scale), kModerateMagnitude);
         }
     }
-    // Ordinary boxes are not scaled at all.
-    EXPECT_EQ(frame_camera(Point{0, 0, 9}, Point{299, 299, 9}, 1024, 700).scale, 1.0);
-    EXPECT_EQ(frame_camera(Point{-3e4f, -2e4f, 9}, Point{-1e4f, 0, 9}, 1024, 700).scale, 1.0);
+    // Ordinary boxes reach OpenGL as they are: not scaled, not moved.
+    for (const auto& [lower, upper] : {std::pair{Point{0, 0, 9}, Point{299, 299, 9}},
+                                       std::pair{Point{-3e4f, -2e4f, 9}, Point{-1e4f, 0, 9}}}) {
+        const CameraView v = frame_camera(lower, upper, 1024, 700);
+        EXPECT_EQ(v.scale, 1.0);
+        EXPECT_EQ(v.origin_x, 0.0);
+        EXPECT_EQ(v.origin_y, 0.0);
+    }
 }
 
 TEST(Camera, CentreOfBounds) {

@@ -3,6 +3,7 @@
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
 #include "input_error.h"
+#include "run_report.h"
 #include "support/log_lines.h"
 #include "support/point_sets.h"
 #include "support/scene_reset.h"
@@ -74,6 +75,24 @@ TEST_F(DriverTest, EmptyAndSinglePointSets) {
     EXPECT_EQ(hull[0].x, 5);
     const std::string log = dir.read(kTimingLogName);
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
+}
+
+// A square with five points on each side, one in the middle: the brute
+// force's outline passes through the points inside its bottom and right
+// sides, the chain's through the corners alone; the corners are the same.
+TEST_F(DriverTest, OutlinesDifferInSidePointsNotInCorners) {
+    std::string file = "17 1\n2 2\n";
+    for (int i = 0; i < 4; ++i) {
+        for (const auto& [x, y] : {std::pair{i, 0}, std::pair{4, i}, std::pair{4 - i, 4}, std::pair{0, 4 - i}}) {
+            file += std::to_string(x) + " " + std::to_string(y) + "\n";
+        }
+    }
+    const std::int32_t brute = run(kHullBrute, kHullBrutePointCapacity, file);
+    EXPECT_EQ(brute, 10);
+    EXPECT_EQ(count_corners(hull.data(), brute), 4);
+    const std::int32_t chain = run(kHullChain, kHullChainPointCapacity, file);
+    EXPECT_EQ(chain, 4);
+    EXPECT_EQ(count_corners(hull.data(), chain), 4);
 }
 
 TEST_F(DriverTest, RefusedFilesLeaveTheLogAlone) {

@@ -13,7 +13,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <poll.h>
 #include <pty.h>
 #include <random>
@@ -22,6 +24,8 @@
 #include <sys/wait.h>
 #include <thread>
 
+#include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,8 +48,9 @@ struct Outcome {
     long peak_kb;      // the program's own peak resident memory
 };
 
-Outcome run(const std::string& program, const ScratchDir& dir, const std::function<void()>& in_child = {}) {
-    ProgramRun child(program, dir.path(), "", in_child);
+Outcome run(const std::string& program, const ScratchDir& dir, const std::function<void()>& in_child = {},
+            const std::vector<std::string>& arguments = {}) {
+    ProgramRun child(program, dir.path(), "", in_child, arguments);
     const bool ended = child.wait_for_exit(kHangTimeout);
     if (!ended) {
         child.send(SIGKILL);
@@ -251,6 +256,59 @@ TEST(HostileLog, ALogThatCannotGrowKeepsNoPartOfTheLine) {
     }
 }
 
+// However the log is shared or protected, a last line without its newline
+// gets exactly one before the new lines: while another program holds the
+// log's lock and runs wait for it together, and in a log its owner may
+// write but not read (for root, who reads everything, run as another user).
+TEST(HostileLog, ALastLineWithoutItsNewlineGetsExactlyOne) {
+    constexpr uid_t kRunner = 61236;
+    const struct {
+        const char* name;
+        int runs;
+        bool locked_by_another_program;
+        bool write_only;
+    } cases[] = {{"locked", 6, true, false}, {"write-only", 1, false, true}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        dir.write("generator.test", kTriangle);
+        dir.write("statistika.out", "stari red");
+        const fs::path log = dir / "statistika.out";
+        fs::permissions(dir.path(), fs::perms::all);
+        std::function<void()> as_owner;
+        if (c.write_only) {
+            fs::permissions(log, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+            if (geteuid() == 0) {
+                ASSERT_EQ(chown(log.c_str(), kRunner, kRunner), 0);
+                as_owner = [] {
+                    if (setgroups(0, nullptr) != 0 || setresgid(kRunner, kRunner, kRunner) != 0 ||
+                        setresuid(kRunner, kRunner, kRunner) != 0)
+                        _exit(125);
+                };
+            }
+        }
+        const int holder = open(log.c_str(), O_WRONLY | O_CLOEXEC);
+        if (c.locked_by_another_program) {
+            ASSERT_EQ(flock(holder, LOCK_EX), 0);
+        }
+        std::vector<std::unique_ptr<ProgramRun>> runs;
+        for (int i = 0; i < c.runs; ++i) runs.push_back(std::make_unique<ProgramRun>(HULL_CHAIN_BIN, dir.path(), "", as_owner));
+        for (const auto& run : runs) {
+            ASSERT_TRUE(run->wait_for_exit(kHangTimeout));
+            EXPECT_EQ(run->exit_status(), 1) << c.name << ": " << dir.read("stderr.txt");  // no display
+        }
+        close(holder);
+        EXPECT_EQ(fs::status(log).permissions(), c.write_only ? fs::perms::owner_write | fs::perms::group_write |
+                                                                    fs::perms::others_write
+                                                              : fs::perms::owner_read | fs::perms::owner_write |
+                                                                    fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(log, fs::perms::owner_read, fs::perm_options::add);
+        const std::string text = dir.read("statistika.out");
+        EXPECT_EQ(text.rfind("stari red\n", 0), 0u) << c.name << ": " << text;
+        EXPECT_EQ(log_labels(text).size(), static_cast<std::size_t>(c.runs) + 1) << c.name << ": " << text;
+        EXPECT_EQ(text.find("\n\n"), std::string::npos) << c.name << ": " << text;
+    }
+}
+
 TEST(HostileLog, TheUsersLinksAreFollowedNeverReplaced) {
     for (const std::string& program : kPrograms) {
         ScratchDir dir;
@@ -298,15 +356,16 @@ TEST(NoWindow, WithoutADisplayTheProgramsSaySoAfterTheLine) {
     for (const std::string& program : kPrograms) {
         ScratchDir dir;
         dir.write("generator.test", kTriangle);
-        Outcome outcome = run(program, dir, [] { unsetenv("DISPLAY"); });
+        const Outcome outcome = run(program, dir);  // DISPLAY empty
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.errors, no_display_message());
         EXPECT_EQ(dir.read("stdout.txt"), "");  // not a terminal: nothing
 
         // A display named but not there: a socket that takes no connection.
-        outcome = run(program, dir, [] { setenv("DISPLAY", ":29871", 1); });
-        EXPECT_EQ(outcome.status, 1);
-        EXPECT_EQ(outcome.errors,
+        ProgramRun absent(program, dir.path(), ":29871");
+        ASSERT_TRUE(absent.wait_for_exit(kHangTimeout));
+        EXPECT_EQ(absent.exit_status(), 1);
+        EXPECT_EQ(dir.read("stderr.txt"),
                   "Greska: prozor ne moze da se otvori: veza sa ekranom ':29871' nije uspela.\n"
                   "Red sa merenjem je upisan u datoteku statistika.out.\n"
                   "Sliku prozora bez ekrana daje " HULL_SNAPSHOT_SCRIPT " PROGRAM SLIKA.png.\n");
@@ -342,15 +401,14 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
 // --- The command line and the terminal -------------------------------------
 
 TEST(Usage, HelpAnswersAndTouchesNothing) {
-    // Arguments given to execl after the program's name; ProgramRun gives none.
-    const std::pair<const char*, const char*> asks[] = {{"--help", nullptr}, {"-h", nullptr}, {"-iconic", "-h"}};
+    const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-iconic", "-h"}};
     for (const std::string& program : kPrograms) {
         const std::string name = fs::path(program).filename().string();
-        for (const auto& [first, second] : asks) {
+        for (const auto& arguments : asks) {
             ScratchDir dir;
             dir.write("generator.test", kTriangle);
-            const Outcome outcome = run(program, dir, [&] { execl(program.c_str(), name.c_str(), first, second, nullptr); });
-            EXPECT_EQ(outcome.status, 0) << name << " " << first;
+            const Outcome outcome = run(program, dir, {}, arguments);
+            EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
             EXPECT_EQ(outcome.errors, "");
             EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
             EXPECT_FALSE(dir.exists("statistika.out"));
@@ -430,7 +488,7 @@ TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
             ProgramRun run(program, dir.path(), display.name(), terminal.start(in_background));
             ASSERT_TRUE(terminal.wait_for(window_line)) << terminal.shown;
             EXPECT_EQ(terminal.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
-                                               "Broj temena omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
+                                               "Broj tacaka na obrisu omotaca: 3\nBroj temena (uglova) omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
             WindowId window = kNoWindow;
             while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow && run.running()) {
                 std::this_thread::sleep_for(20ms);

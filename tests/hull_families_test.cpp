@@ -121,7 +121,7 @@ void expect_qconvex_corners(const std::vector<Point>& points) {
     std::vector<Point> brute(points.size() + 1), chain(2 * points.size());
     const Positions brute_corners = corner_positions(brute, hull_brute_force(input.data(), brute.data(), n));
     const Positions chain_corners = corner_positions(chain, hull_monotone_chain(input.data(), chain.data(), n));
-    const QconvexResult qhull = run_qconvex(kQconvex, points);
+    const QconvexResult qhull = qconvex_vertices(kQconvex, points);
     ASSERT_TRUE(qhull.ok) << qhull.error;
     Positions qhull_corners;
     for (const int index : qhull.vertices) qhull_corners.insert({points[index].x, points[index].y});
@@ -165,11 +165,11 @@ TEST(Qconvex, ReadsTheVerticesAndTheRefusal) {
                         "the hulls are not cross-checked against it";
     }
     const std::vector<Point> square{{0, 0, 9}, {2, 0, 9}, {1, 0, 9}, {1, 1, 9}, {2, 2, 9}, {0, 2, 9}, {0, 1, 9}};
-    const QconvexResult result = run_qconvex(kQconvex, square);
+    const QconvexResult result = qconvex_vertices(kQconvex, square);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(std::set<int>(result.vertices.begin(), result.vertices.end()), (std::set<int>{0, 1, 4, 5}));
 
-    const QconvexResult flat = run_qconvex(kQconvex, {{0, 0, 9}, {1, 1, 9}, {2, 2, 9}, {3, 3, 9}});
+    const QconvexResult flat = qconvex_vertices(kQconvex, {{0, 0, 9}, {1, 1, 9}, {2, 2, 9}, {3, 3, 9}});
     EXPECT_FALSE(flat.ok);
     EXPECT_FALSE(flat.error.empty());
 }

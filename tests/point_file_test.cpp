@@ -77,11 +77,18 @@ TEST(PointFile, RefusesBadHeader) {
     EXPECT_EQ(refusal(std::to_string(kHullBrutePointCapacity + 1) + " 1"), "Greska: generator.test: broj tacaka n = 10001 je van dozvoljenog opsega 0..10000.");
     EXPECT_EQ(refusal(std::to_string(kHullChainPointCapacity + 1) + " 1", kHullChainPointCapacity), "Greska: generator.test: broj tacaka n = 20002 je van dozvoljenog opsega 0..20001.");
     EXPECT_EQ(refusal("1 0 1 1"), "Greska: generator.test: broj ponavljanja R = 0 mora biti najmanje 1.");
+    // Written by hand without R, with the pairs that n asks for or one more.
+    for (const char* text : {"3\n0 0\n10 0\n0 10\n", "3\r\n5 0\r\n10 0\n0 10\n5 5\n"}) {
+        EXPECT_EQ(refusal(text), "Greska: generator.test: u prvom redu je samo n = 3, bez broja ponavljanja R; prvi "
+                                 "red sadrzi n i R (npr. '3 1'), zatim slede parovi x y.");
+    }
 }
 
 TEST(PointFile, RefusesMissingAndBadCoordinates) {
     EXPECT_EQ(refusal("3 1\n0 0\n1 1\n"), "Greska: generator.test: nedostaje koordinata x tacke 3 od 3 (kraj datoteke).");
-    EXPECT_EQ(refusal("2 1\n0 0\n1"), "Greska: generator.test: nedostaje koordinata y tacke 2 od 2 (kraj datoteke).");
+    EXPECT_EQ(refusal("2 1\n0 0\n1"), "Greska: generator.test: nedostaje koordinata y tacke 2 od 2 (kraj datoteke); "
+                                      "posle n i R stoji neparan broj vrednosti, a prvi red sadrzi n i R, zatim slede "
+                                      "parovi x y.");
     EXPECT_EQ(refusal("2 1\n0 0\n1,5 2"), "Greska: generator.test: koordinata x tacke 2 od 2: '1,5' nije broj.");
     EXPECT_EQ(refusal("1 1\n0x10 2"), "Greska: generator.test: koordinata x tacke 1 od 1: '0x10' nije broj.");
     for (const char* value : {"nan", "inf", "-inf", "1e39", "-3.5e38"}) {

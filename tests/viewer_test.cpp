@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -105,13 +106,15 @@ TEST_F(ViewerTest, HugeScenesReachOpenGLScaledDown) {
     char* argv[] = {nullptr};
     show_scene(0, argv);
     on_reshape(1024, 700);
-    // The scene is shrunk; translation and clipping planes are given in the
-    // shrunk units.
-    EXPECT_GT(gl_recording.scale, 0.0);
-    EXPECT_LT(gl_recording.scale, 1e-30);
+    on_display();
+    // The scene is shrunk on its way to OpenGL: points, translation and
+    // clipping planes are all given in the shrunk units.
     const double distance = -gl_recording.translation[2];
     EXPECT_GT(distance, 1.0);
     EXPECT_LT(distance, 16777216.0);
+    for (const DrawnShape& shape : gl_recording.shapes) {
+        for (const auto& [x, y] : shape.vertices) EXPECT_LT(std::max(std::fabs(x), std::fabs(y)), 16777216.0f);
+    }
 }
 
 // What the programs show: the hull outline in red, its vertices marked, and
@@ -121,6 +124,10 @@ TEST_F(ViewerTest, DrawsTheOutlineInRedAndThePointsInBlueOverIt) {
     for (const Point& p : points) add_point(p, 2);
     const std::vector<Point> hull{points[0], points[1], points[3]};
     add_outline(hull.data(), 3);
+    char* argv[] = {nullptr};
+    show_scene(0, argv);
+    on_reshape(1024, 700);
+    gl_recording.clear();
     on_display();
 
     const std::vector<DrawnShape> edges = shapes("lines", kRed);

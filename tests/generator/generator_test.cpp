@@ -1,4 +1,5 @@
 #include "capacities.h"
+#include "launch.h"
 #include "file_names.h"
 #include "generator.h"
 #include "pending_file.h"
@@ -8,13 +9,14 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -250,53 +252,69 @@ TEST_F(Generator, PendingFileReplacesWholeOrLeavesNothing) {
     }
 }
 
-// A run of the real program with pipes on its standard input and output.
-struct Child {
-    pid_t pid = -1;
-    int in = -1;   // the program's standard input
-    int out = -1;  // the program's standard output
-};
-
-// Starts the program in `work` with `args`; `setup` runs in the child just
-// before it.
-Child spawn(const fs::path& work, const std::function<void()>& setup = {},
-            std::vector<std::string> args = {}) {
-    args.insert(args.begin(), GENERATOR_BIN);
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    int to[2], from[2];
-    // Close-on-exec, so concurrent programs do not hold each other's pipes.
-    if (pipe2(to, O_CLOEXEC) != 0 || pipe2(from, O_CLOEXEC) != 0) {
-        ADD_FAILURE() << "pipe";
-        return {};
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(to[0], 0);
-        dup2(from[1], 1);
-        // Whatever the test runner ignores or blocks, the program starts
-        // with the defaults.
-        for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGALRM, SIGUSR1, SIGXCPU, SIGXFSZ}) {
-            std::signal(sig, SIG_DFL);
+// Where there are no unnamed files, a run killed by SIGKILL leaves its hidden
+// file, no longer locked by its writer. The next run removes such files,
+// and only those.
+TEST_F(Generator, TheNextRunRemovesWhatAKilledRunLeft) {
+    const struct {
+        const char* name;
+        bool old;
+        bool locked;  // its writer still runs
+        bool link;
+        bool removed;
+    } cases[] = {
+        {".generator.test.A1b2C3", true, false, false, true},
+        {".generator.test.D4e5F6", true, true, false, false},
+        {".generator.test.G7h8I9", false, false, false, false},  // just made: maybe not locked yet
+        {".generator.test.J0k1L2", true, false, true, false},
+        {".generator.test.tmp", true, false, false, false},
+        {"generator.test.M3n4O5", true, false, false, false},
+    };
+    std::vector<int> writers;
+    for (const auto& c : cases) {
+        const fs::path file = dir / c.name;
+        if (c.link) {
+            std::ofstream(dir / "victim") << "moje\n";
+            fs::create_symlink("victim", file);
+        } else {
+            std::ofstream(file) << "3 ";
         }
-        sigset_t none;
-        sigemptyset(&none);
-        sigprocmask(SIG_SETMASK, &none, nullptr);
-        const rlimit no_core{0, 0};
-        setrlimit(RLIMIT_CORE, &no_core);
-        if (chdir(work.c_str()) != 0) _exit(126);
-        if (setup) setup();
-        execv(GENERATOR_BIN, argv.data());
-        _exit(127);
+        if (c.old) fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1));
+        const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (c.locked) {
+            flock(fd, LOCK_EX);
+            writers.push_back(fd);
+        } else {
+            close(fd);
+        }
     }
-    close(to[0]);
-    close(from[1]);
-    return {pid, to[1], from[0]};
+    gen::PendingFile file(target.string(), true);
+    for (const auto& c : cases) EXPECT_EQ(fs::is_symlink(dir / c.name) || fs::exists(dir / c.name), !c.removed) << c.name;
+    EXPECT_EQ(read_file(dir / "victim"), "moje\n");
+    for (const int fd : writers) close(fd);
 }
 
+// The real program in `work` with `args`, with pipes on its standard input
+// and output; `setup` runs in the new process just before the program.
+launch::Command generator_command(const fs::path& work, const std::function<void()>& setup = {},
+                                  std::vector<std::string> args = {}) {
+    launch::Command command;
+    command.program = GENERATOR_BIN;
+    command.arguments = std::move(args);
+    command.folder = work;
+    command.input = launch::Stream::pipe();
+    command.output = launch::Stream::pipe();
+    command.in_child = [setup] {
+        const rlimit no_core{0, 0};
+        setrlimit(RLIMIT_CORE, &no_core);
+        if (setup) setup();
+    };
+    return command;
+}
+using Child = launch::Process;
+
 void send(const Child& c, const std::string& text) {
-    EXPECT_EQ(write(c.in, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    EXPECT_EQ(write(c.input_fd(), text.data(), text.size()), static_cast<ssize_t>(text.size()));
 }
 
 // Reads the program's output until it ends with `tail` (or, with no tail,
@@ -306,29 +324,28 @@ std::string read_until(const Child& c, const std::string& tail = "") {
     char buf[256];
     while (tail.empty() || got.size() < tail.size() ||
            got.compare(got.size() - tail.size(), tail.size(), tail) != 0) {
-        const ssize_t k = read(c.out, buf, sizeof buf);
+        const ssize_t k = read(c.output_fd(), buf, sizeof buf);
         if (k <= 0) break;
         got.append(buf, static_cast<size_t>(k));
     }
     return got;
 }
 
-// Closes the input, reads the remaining output and returns the wait status.
-int finish(Child& c, std::string* out = nullptr) {
-    if (c.in >= 0) close(c.in);
-    if (c.out >= 0) {
+// Closes the input, reads the remaining output and waits for the end.
+launch::Ending finish(Child& c, std::string* out = nullptr) {
+    c.close_input();
+    if (c.output_fd() >= 0) {
         const std::string rest = read_until(c);
         if (out) *out += rest;
-        close(c.out);
+        c.close_output();
     }
-    int st = 0;
-    waitpid(c.pid, &st, 0);
-    return st;
+    c.wait();
+    return c.ending();
 }
 
-int exit_status(int wait_status) {
-    EXPECT_TRUE(WIFEXITED(wait_status)) << wait_status;
-    return WEXITSTATUS(wait_status);
+int exit_status(const launch::Ending& ending) {
+    EXPECT_TRUE(ending.exited) << ending.signal;
+    return ending.status;
 }
 
 // Runs the real program in its own folder `work`.
@@ -344,7 +361,7 @@ protected:
     }
     // `input` as the whole of standard input.
     Result exec(const std::string& input) {
-        Child c = spawn(work);
+        Child c(generator_command(work));
         send(c, input);
         std::string out;
         const int status = exit_status(finish(c, &out));
@@ -382,14 +399,14 @@ TEST_F(GeneratorProgram, ReportsUncreatableFileOnStdoutAfterN) {
                                 fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
     // Root of a user namespace may have no such ids to give.
     if (chown(target.c_str(), kOwner, kOwner) != 0) GTEST_SKIP() << "chown: " << std::strerror(errno);
-    Child c = spawn(work, [] {
+    Child c(generator_command(work, [] {
         if (setgroups(0, nullptr) != 0 || setresgid(kRunner, kRunner, kRunner) != 0 ||
             setresuid(kRunner, kRunner, kRunner) != 0) {
             _exit(125);
         }
-    });
+    }));
     // Not send(): a child that could not change its user is gone already.
-    const ssize_t sent = write(c.in, "3\n5\n", 4);
+    const ssize_t sent = write(c.input_fd(), "3\n5\n", 4);
     (void)sent;
     std::string out;
     const int status = exit_status(finish(c, &out));
@@ -411,7 +428,7 @@ TEST_F(GeneratorProgram, HelpShowsUsageAndTouchesNothing) {
     const std::string refused = "Greska: generator ne prima argument '500'.\nUpotreba: generator [--help]\n";
     for (const Case& k : {Case{{"--help"}, 0}, Case{{"-h"}, 0}, Case{{"-h", "500"}, 2}, Case{{"500"}, 2}}) {
         // Standard error joins standard output, so the refusal is read as well.
-        Child c = spawn(work, [] { dup2(1, 2); }, k.args);
+        Child c(generator_command(work, [] { dup2(1, 2); }, k.args));
         std::string out;
         EXPECT_EQ(exit_status(finish(c, &out)), k.status) << k.args.back();
         if (k.status == 0) {
@@ -449,10 +466,10 @@ TEST_F(GeneratorProgram, OnATerminalSaysWhatItWrote) {
         mode.c_lflag &= ~ECHO;
         mode.c_oflag &= ~OPOST;
         tcsetattr(tty, TCSANOW, &mode);
-        Child c = spawn(work, [tty] {
+        Child c(generator_command(work, [tty] {
             dup2(tty, 0);
             dup2(tty, 1);
-        });
+        }));
         close(tty);
         EXPECT_EQ(write(master, k.in.data(), k.in.size()), static_cast<ssize_t>(k.in.size()));
         // Read until the program has gone and the terminal reports EIO.
@@ -478,7 +495,7 @@ TEST_F(GeneratorProgram, FailedWriteRemovesPartialFileAndKeepsEarlier) {
     };
     for (const std::string& in : {std::string("0\n1\n"), std::to_string(kLargestPointCapacity) + "\n1\n"}) {
         write_old_file();
-        Child c = spawn(work, no_room);
+        Child c(generator_command(work, no_room));
         send(c, in);
         std::string out;
         EXPECT_EQ(exit_status(finish(c, &out)), 1) << in;
@@ -504,7 +521,7 @@ TEST_F(GeneratorProgram, LeavesFilesUnderTemporaryLikeNamesAlone) {
             } else {
                 std::ofstream(near) << "moje\n";
             }
-            Child c = spawn(work, [] { umask(027); });
+            Child c(generator_command(work, [] { umask(027); }));
             send(c, in);
             const bool whole = in[2] != '\0';
             EXPECT_EQ(exit_status(finish(c)), whole ? 0 : 1) << in;
@@ -530,8 +547,8 @@ TEST_F(GeneratorProgram, LeavesFilesUnderTemporaryLikeNamesAlone) {
 TEST_F(GeneratorProgram, ConcurrentRunsLeaveOneWholeFile) {
     for (int pair = 0; pair < 20; ++pair) {
         const int na = 1000 + pair, nb = 3000 + pair;
-        Child a = spawn(work);
-        Child b = spawn(work);
+        Child a(generator_command(work));
+        Child b(generator_command(work));
         send(a, std::to_string(na) + "\n");
         send(b, std::to_string(nb) + "\n");
         std::string out_a = read_until(a, kN + kKol);
@@ -563,7 +580,7 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
     };
     for (size_t i = 0; i < setups.size(); ++i) {
         fs::remove(target);
-        Child c = spawn(work, setups[i]);
+        Child c(generator_command(work, setups[i]));
         send(c, "3\n5\n");
         EXPECT_EQ(exit_status(finish(c)), 0) << i;
         expect_points(read_file(target), 3, 5);
@@ -571,7 +588,7 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
     }
     // No input at all: nothing is made.
     fs::remove(target);
-    Child c = spawn(work, [] { close(0); });
+    Child c(generator_command(work, [] { close(0); }));
     std::string out;
     EXPECT_EQ(exit_status(finish(c, &out)), 1);
     EXPECT_EQ(out, kN + "\nKraj ulaza: generator.test nije napravljen.\n");
@@ -584,20 +601,18 @@ TEST_F(GeneratorProgram, ClosedOrFullStandardOutputStillGivesAValidFile) {
 TEST_F(GeneratorProgram, SignalAtSecondPromptLeavesOnlyTheEarlierFile) {
     for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, SIGALRM, SIGXCPU, SIGKILL}) {
         write_old_file();
-        Child c = spawn(work);
+        Child c(generator_command(work));
         if (sig == SIGPIPE) {
             // Nobody reads the second prompt.
             EXPECT_EQ(read_until(c, kN), kN);
-            close(c.out);
-            c.out = -1;
+            c.close_output();
             send(c, "3\n");
         } else {
             send(c, "3\n");
             EXPECT_EQ(read_until(c, kN + kKol), kN + kKol);
-            kill(c.pid, sig);
+            c.send(sig);
         }
-        const int st = finish(c);
-        EXPECT_TRUE(WIFSIGNALED(st) && WTERMSIG(st) == sig) << sig << " " << st;
+        EXPECT_EQ(finish(c).signal, sig) << sig;
         EXPECT_EQ(read_file(target), "old\n") << sig;
         EXPECT_EQ(entries(work), Names{kPointFileName}) << sig;
     }

@@ -12,7 +12,7 @@ struct QconvexResult {
     std::string error;          // qconvex's own messages, or what went wrong running it
 };
 
-// Writes the points ("2", n, then "x y" lines, each coordinate printed so
-// that it reads back as exactly the same float) to a temporary file and runs
-// "qconvex Fx" on it. qconvex refuses sets without three non-collinear points.
-QconvexResult run_qconvex(const std::string& qconvex, const std::vector<Point>& points);
+// Gives the points ("2", n, then "x y" lines, each coordinate printed so that
+// it reads back as exactly the same float) to "qconvex Fx" and reads its
+// answer. qconvex refuses sets without three non-collinear points.
+QconvexResult qconvex_vertices(const std::string& qconvex, const std::vector<Point>& points);

@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 
 #include <cstdlib>
+#include <sys/socket.h>
 #include <stdexcept>
 
 namespace {
@@ -157,4 +158,16 @@ bool VirtualDisplay::managed() const {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display_, DefaultRootWindow(display_), &attributes);
     return (attributes.all_event_masks & SubstructureRedirectMask) != 0;
+}
+
+pid_t VirtualDisplay::server_pid() const {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    getsockopt(ConnectionNumber(display_), SOL_SOCKET, SO_PEERCRED, &peer, &size);
+    return peer.pid;
+}
+
+void VirtualDisplay::open_to_every_client() const {
+    XDisableAccessControl(display_);
+    XSync(display_, False);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // A window's contents, row by row from the top, three bytes (red, green,
@@ -72,6 +73,12 @@ public:
 
     // Whether some client (a window manager) manages the top-level windows.
     bool managed() const;
+
+    // The X server's process (the peer of this connection).
+    pid_t server_pid() const;
+
+    // Lets every local client connect, without the authorization cookie.
+    void open_to_every_client() const;
 
 private:
     std::string name_;

@@ -1,6 +1,7 @@
 #include "window_expectations.h"
 
 #include "camera.h"
+#include "scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -199,14 +200,10 @@ private:
 }  // namespace
 
 PicturePosition expected_position(const ShownScene& scene, Point p, int width, int height) {
-    Point lower{1024.0f, 700.0f};
-    Point upper{0.0f, 0.0f};
-    if (!scene.points.empty()) lower = upper = scene.points.front();
-    for (const Point& q : scene.points) {
-        lower = {std::min(lower.x, q.x), std::min(lower.y, q.y)};
-        upper = {std::max(upper.x, q.x), std::max(upper.y, q.y)};
-    }
-    const CameraView view = frame_camera(lower, upper, width, height);
+    Box box{{1024.0f, 700.0f}, {0.0f, 0.0f}};
+    if (!scene.points.empty()) box.lower = box.upper = scene.points.front();
+    for (const Point& q : scene.points) widen(box, q);
+    const CameraView view = frame_camera(box.lower, box.upper, width, height);
     const double half_height = view.distance * std::tan(22.5 * std::numbers::pi / 180.0);
     const double x_ndc = (p.x - view.center_x) / (half_height * view.aspect);
     const double y_ndc = (p.y - view.center_y) / half_height;

@@ -19,12 +19,16 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <thread>
+#include <vector>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -112,17 +116,24 @@ const NamedScene kScenes[] = {
       {{-3.4e38f, -3e38f}, {3e38f, -3.4e38f}, {3.4e38f, 3e38f}, {-3e38f, 3.4e38f}}}},
     {"NoPoints", {{}, {}}},
     {"FarFromTheStartCorners", far_away_set()},
+    // Small sets far out: 1280 float steps across, and 8.
+    {"TenUnitsAt100000",
+     {{{1e5f, 1e5f}, {100010, 1e5f}, {100010, 100010}, {1e5f, 100010}, {100004, 100006}},
+      {{1e5f, 1e5f}, {100010, 1e5f}, {100010, 100010}, {1e5f, 100010}}}},
+    {"EightFloatStepsAt100000",
+     {{{1e5f, 1e5f}, {100000.0625f, 1e5f}, {100000.0625f, 100000.0625f}, {1e5f, 100000.0625f}},
+      {{1e5f, 1e5f}, {100000.0625f, 1e5f}, {100000.0625f, 100000.0625f}, {1e5f, 100000.0625f}}}},
 };
 
 // A program run on a scene, up to its window.
 class WindowUnderTest {
 public:
     explicit WindowUnderTest(const ShownScene& scene, const std::string& display_name = display->name(),
-                             const std::vector<std::string>& arguments = {})
+                             const std::vector<std::string>& arguments = {},
+                             const std::function<void()>& in_child = {})
         : scene_(scene) {
         write_point_file(folder_.path(), scene);
-        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display_name, std::function<void()>{},
-                                            arguments);
+        run_ = std::make_unique<ProgramRun>(program_path, folder_.path(), display_name, in_child, arguments);
     }
 
     ProgramRun& run() { return *run_; }
@@ -224,27 +235,48 @@ INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
 struct WindowEnd {
     const char* name;
     void (*take_away)(ProgramRun&, WindowId);
-    int signal;  // the signal that ends the program; 0: status 0 and no message
+    int signal;          // the signal that ends the program; 0: it exits
+    int status;          // its exit status then
+    const char* errors;  // what it says on standard error; %s stands for the display
+    // Started with the standard descriptors closed and the graphics
+    // library's messages asked for (LIBGL_DEBUG=verbose).
+    bool without_standard_descriptors = false;
 };
 
+const char* const kLost =
+    "Greska: veza sa ekranom '%s' je prekinuta (X server je zavrsio rad ili je drugi program, npr. xkill, "
+    "zatvorio vezu); prozor vise ne postoji.\n";
+
 const WindowEnd kEnds[] = {
-    {"ClosedByProtocol", [](ProgramRun&, WindowId w) { display->request_close(w); }, 0},
-    {"DestroyedByAnotherClient", [](ProgramRun&, WindowId w) { display->destroy(w); }, 0},
-    {"ConnectionClosed", [](ProgramRun&, WindowId w) { display->kill_client(w); }, 0},
-    {"Terminated", [](ProgramRun& run, WindowId) { run.terminate(); }, SIGTERM},
+    {"ClosedByProtocol", [](ProgramRun&, WindowId w) { display->request_close(w); }, 0, 0, ""},
+    {"DestroyedByAnotherClient", [](ProgramRun&, WindowId w) { display->destroy(w); }, 0, 0, ""},
+    {"ConnectionClosed", [](ProgramRun&, WindowId w) { display->kill_client(w); }, 0, 3, kLost},
+    {"Terminated", [](ProgramRun& run, WindowId) { run.terminate(); }, SIGTERM, -1, ""},
+    // The server stopped (let go on once the program has ended).
+    {"DisplayStopsAnswering", [](ProgramRun&, WindowId) { kill(display->server_pid(), SIGSTOP); }, 0, 1,
+     "Greska: ekran '%s' ne odgovara ni posle 10 s; prozor je napusten.\n"},
+    {"ClosedWithoutStandardDescriptors", [](ProgramRun&, WindowId w) { display->request_close(w); }, 0, 0, "", true},
 };
 
 void expect_end(const WindowEnd& end) {
-    WindowUnderTest under_test(kScenes[0].scene);
+    const std::function<void()> no_descriptors = [] {
+        for (const int fd : {0, 1, 2}) close(fd);
+    };
+    if (end.without_standard_descriptors) setenv("LIBGL_DEBUG", "verbose", 1);
+    WindowUnderTest under_test(kScenes[0].scene, display->name(), {},
+                               end.without_standard_descriptors ? no_descriptors : std::function<void()>{});
+    unsetenv("LIBGL_DEBUG");
     const WindowId window = under_test.wait_until_shown();
     ASSERT_NE(window, kNoWindow);
     end.take_away(under_test.run(), window);
-    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout)) << "the program runs on without its window";
+    const bool ended = under_test.run().wait_for_exit(kExitTimeout);
+    kill(display->server_pid(), SIGCONT);
+    ASSERT_TRUE(ended) << "the program runs on without its window";
     EXPECT_EQ(under_test.run().signal_number(), end.signal);
-    if (end.signal == 0) {
-        EXPECT_EQ(under_test.run().exit_status(), 0);
-    }
-    EXPECT_EQ(under_test.errors(), "");
+    EXPECT_EQ(under_test.run().exit_status(), end.status);
+    char errors[512];
+    std::snprintf(errors, sizeof errors, end.errors, display->name().c_str());
+    EXPECT_EQ(under_test.errors(), errors);
 }
 
 class WindowEnds : public testing::TestWithParam<WindowEnd> {};
@@ -300,22 +332,92 @@ INSTANTIATE_TEST_SUITE_P(Sizes, OversizedWindow, testing::Values(32767, 16384));
 // --- A display that cannot be used -----------------------------------------
 
 // A display that accepts connections and never answers, as a stale forwarded
-// one does: a listening socket that nobody accepts on, in the abstract
-// namespace where Xlib looks first for ":N". Closed, its name is free.
-struct SilentDisplay {
-    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    std::string name;
-    SilentDisplay() {
+// one does: a listening socket in the abstract namespace, where Xlib looks
+// first for ":N". Given relayed connections, it answers the first ones,
+// passing them on to the test's display (open to every client, for they
+// bring no cookie for this name), and then no more. Closed, its name is free.
+class SilentDisplay {
+public:
+    explicit SilentDisplay(int relayed = 0) {
         for (int number = 4000 + getpid() % 1000; name.empty(); ++number) {
-            sockaddr_un address{AF_UNIX, {}};
-            const int length =
-                std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "/tmp/.X11-unix/X%d", number);
-            const auto size = static_cast<socklen_t>(sizeof(sa_family_t) + 1 + length);
-            if (bind(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 && listen(fd, 8) == 0)
+            const Address address = x_socket(number);
+            if (bind(fd_, reinterpret_cast<const sockaddr*>(&address.name), address.length) == 0 && listen(fd_, 8) == 0)
                 name = ":" + std::to_string(number);
         }
+        if (relayed == 0) return;
+        display->open_to_every_client();
+        if (pipe2(stop_, O_CLOEXEC) != 0) throw std::runtime_error("pipe2");
+        relay_ = std::thread([this, relayed] { relay(relayed); });
     }
-    ~SilentDisplay() { close(fd); }
+    ~SilentDisplay() {
+        if (relay_.joinable()) {
+            close(stop_[1]);
+            relay_.join();
+            close(stop_[0]);
+        }
+        close(fd_);
+    }
+    std::string name;
+
+private:
+    struct Address {
+        sockaddr_un name{AF_UNIX, {}};
+        socklen_t length = 0;
+    };
+    static Address x_socket(int number) {
+        Address address;
+        const int length =
+            std::snprintf(address.name.sun_path + 1, sizeof address.name.sun_path - 1, "/tmp/.X11-unix/X%d", number);
+        address.length = static_cast<socklen_t>(sizeof(sa_family_t) + 1 + length);
+        return address;
+    }
+
+    void relay(int relayed) {
+        std::vector<int> ends;  // pairs: a client, then its connection to the real display
+        std::vector<int> silent;
+        const int real = std::atoi(display->name().c_str() + 1);
+        for (;;) {
+            std::vector<pollfd> ready{{stop_[0], POLLIN, 0}, {fd_, POLLIN, 0}};
+            for (const int end : ends) ready.push_back({end, POLLIN, 0});
+            poll(ready.data(), ready.size(), -1);
+            if (ready[0].revents != 0) break;
+            if (ready[1].revents != 0) {
+                const int client = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+                if (relayed-- <= 0) {
+                    silent.push_back(client);
+                    continue;
+                }
+                const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+                const Address address = x_socket(real);
+                connect(server, reinterpret_cast<const sockaddr*>(&address.name), address.length);
+                ends.insert(ends.end(), {client, server});
+            }
+            std::vector<int> open;
+            for (std::size_t i = 2; i < ready.size(); i += 2) {
+                bool ended = false;
+                for (const std::size_t from : {i, i + 1}) {
+                    if (ready[from].revents == 0) continue;
+                    char bytes[65536];
+                    const ssize_t got = read(ready[from].fd, bytes, sizeof bytes);
+                    const int to = ready[from ^ 1].fd;
+                    ended = ended || got <= 0 || write(to, bytes, static_cast<std::size_t>(got)) != got;
+                }
+                if (ended) {
+                    close(ready[i].fd);
+                    close(ready[i + 1].fd);
+                } else {
+                    open.insert(open.end(), {ready[i].fd, ready[i + 1].fd});
+                }
+            }
+            ends = open;
+        }
+        for (const int fd : ends) close(fd);
+        for (const int fd : silent) close(fd);
+    }
+
+    int fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int stop_[2] = {-1, -1};
+    std::thread relay_;
 };
 
 // The program computes, appends its line, then names what is wrong with the
@@ -334,14 +436,56 @@ void expect_refused(const std::string& display_name, const std::vector<std::stri
 
 TEST(UnusableDisplay, NamedInTheProgramsOwnWords) {
     std::string absent;
-    {
-        SilentDisplay silent;
+    for (const int relayed : {0, 1}) {
+        // Silent from the start, or once the trial has found it usable.
+        SilentDisplay silent(relayed);
         expect_refused(silent.name, {}, "ekran '" + silent.name + "' ne odgovara ni posle 10 s");
         absent = silent.name;
     }
     // -display on the command line is the display the toolkit would use.
     expect_refused(display->name(), {"-display", absent}, "veza sa ekranom '" + absent + "' nije uspela");
     expect_refused(display->name(), {"-display"}, "posle opcije -display nedostaje ime ekrana");
+    // The toolkit's whole command line is read as the toolkit reads it.
+    const std::string here = display->name();
+    expect_refused(here, {"-geometry", "-display", here},
+                   "vrednost opcije -geometry '-display' nije mera prozora (npr. 1024x700+100+50)");
+    expect_refused(here, {"-display", here, "-geometry"},
+                   "posle opcije -geometry nedostaje mera prozora (npr. 1024x700+100+50)");
+    expect_refused(here, {"-iconic", "-x"},
+                   "nepoznat argument '-x'; prozor prima -display EKRAN, -geometry MERA, -iconic, -direct, -indirect, "
+                   "-gldebug i -sync");
+    expect_refused(here, {"-direct", "-indirect"}, "opcije -direct i -indirect ne mogu zajedno");
+    // The virtual server gives no indirect context.
+    expect_refused(here, {"-display", here, "-indirect"},
+                   "ekran '" + here + "' ne daje posredni OpenGL (opcija -indirect)");
+}
+
+// The trial of a display that never answers ends with the program, however
+// the program ends.
+TEST(UnusableDisplay, TheTrialNeverOutlivesTheProgram) {
+    SilentDisplay silent;
+    WindowUnderTest under_test(kScenes[0].scene, silent.name);
+    const pid_t program = under_test.run().pid();
+    const std::string children = "/proc/" + std::to_string(program) + "/task/" + std::to_string(program) + "/children";
+    pid_t trial = 0;
+    const auto deadline = std::chrono::steady_clock::now() + kWindowTimeout;
+    while (trial == 0 && under_test.run().running() && std::chrono::steady_clock::now() < deadline) {
+        std::ifstream(children) >> trial;
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_NE(trial, 0) << "no trial started";
+    under_test.run().send(SIGKILL);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout));
+    // Gone, or a zombie waiting for its new parent.
+    const auto alive = [trial] {
+        std::string state;
+        std::ifstream stat("/proc/" + std::to_string(trial) + "/stat");
+        std::getline(stat, state, ')');
+        return stat >> state && state != "Z";
+    };
+    const auto bound = std::chrono::steady_clock::now() + kExitTimeout;
+    while (alive() && std::chrono::steady_clock::now() < bound) std::this_thread::sleep_for(20ms);
+    EXPECT_FALSE(alive()) << "the trial " << trial << " outlived the program";
 }
 
 TEST(WithoutGlx, TheDisplayIsNamedAsOneWithoutOpenGL) {
