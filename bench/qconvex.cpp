@@ -1,51 +1,36 @@
 // The whole qconvex process (start, reading, hull, output) on the same
 // points as the hulls, for a comparison with what the hull programs spend.
+#include "launch.h"
 #include "measurements.h"
 #include "memory_file.h"
 #include "point_families.h"
 
 #include <string>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
 constexpr int kRuns = 20;  // runs of the process per set
 
-// One run of "qconvex Fx" reading the file behind input_fd from its start,
-// its output and messages thrown away: the CPU seconds (user and system) of
-// the process and, in wall_seconds, its elapsed time; a negative value when
-// it could not be started or failed.
+// One run of "qconvex Fx" reading the points held in memory behind input_fd
+// (opened anew through /proc, from their start), its output and messages
+// thrown away: the CPU seconds (user and system) of the process and, in
+// wall_seconds, its elapsed time; a negative value when it could not be
+// started or failed.
 double run_qconvex_process(int input_fd, double& wall_seconds) {
-    if (::lseek(input_fd, 0, SEEK_SET) != 0) return -1.0;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, input_fd, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    char program[] = "qconvex";
-    char option[] = "Fx";
-    char* argv[] = {program, option, nullptr};
-    timespec start{};
-    timespec end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, program, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return -1.0;
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1.0;
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    wall_seconds = double(end.tv_sec - start.tv_sec) + 1e-9 * double(end.tv_nsec - start.tv_nsec);
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + 1e-6 * double(t.tv_usec); };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    launch::Command command;
+    command.program = "qconvex";
+    command.arguments = {"Fx"};
+    command.input = launch::Stream::file("/proc/self/fd/" + std::to_string(input_fd));
+    command.output = launch::Stream::null();
+    command.errors = launch::Stream::null();
+    launch::Process process(command);
+    process.wait();
+    const launch::Ending& ending = process.ending();
+    if (!ending.started || !ending.exited || ending.status != 0) return -1.0;
+    wall_seconds = ending.wall_seconds;
+    return ending.cpu_seconds;
 }
 
 // The process's CPU time is the benchmark's time; its elapsed time the
