@@ -1,0 +1,8 @@
+// The scans of PointColumns in 256-bit lanes: eight floats or four
+// doubles. This unit alone is compiled for AVX (without fused
+// multiply-add); line_batch.cpp calls it only where the processor has AVX.
+#include "column_scan.h"
+
+std::int32_t first_right_avx(const PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
+    return first_right(data, i, j, stops);
+}
