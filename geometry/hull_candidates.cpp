@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <type_traits>
 
 namespace {
@@ -11,66 +12,56 @@ namespace {
 using Floats = Lanes<float>;
 using OneFloat = stdx::simd<float, stdx::simd_abi::scalar>;
 
-// The six values whose greatest is sought: y, -y, y - x, x - y, y + x,
-// -(y + x), each sum rounded once to single precision.
-struct Reach {
-    std::array<float, 6> v;
-};
-
-Reach reach_of(const Point& p) {
-    const float ahead = p.y + p.x;
-    const float behind = p.y - p.x;
-    return {{p.y, -p.y, behind, -behind, ahead, -ahead}};
-}
-
-// The greatest of the six values over points[from .. to-1], from < to.
-template <class V>
-Reach block_reach(const Point* points, std::int32_t from, std::int32_t to) {
-    const Reach first = reach_of(points[from]);
-    V high_y = first.v[0], low_y = -first.v[1], high_behind = first.v[2], low_behind = -first.v[3];
-    V high_ahead = first.v[4], low_ahead = -first.v[5];
-    std::int32_t i = from;
-    for (; i + static_cast<std::int32_t>(V::size()) <= to; i += V::size()) {
-        const V x = load_coordinate<V>(points + i);
-        const V y = load_coordinate<V, true>(points + i);
-        high_y = stdx::max(high_y, y);
-        low_y = stdx::min(low_y, y);
-        high_behind = stdx::max(high_behind, y - x);
-        low_behind = stdx::min(low_behind, y - x);
-        high_ahead = stdx::max(high_ahead, y + x);
-        low_ahead = stdx::min(low_ahead, y + x);
-    }
-    Reach reach{{stdx::hmax(high_y), -stdx::hmin(low_y), stdx::hmax(high_behind), -stdx::hmin(low_behind),
-                 stdx::hmax(high_ahead), -stdx::hmin(low_ahead)}};
-    for (; i < to; ++i) {
-        const Reach one = reach_of(points[i]);
-        for (int d = 0; d < 6; ++d) reach.v[d] = std::max(reach.v[d], one.v[d]);
-    }
-    return reach;
-}
-
-// Indices of points far out in six directions: greatest and least y
-// (exactly: the extents are taken from them), greatest and least y - x and
-// y + x (as rounded; any point would keep the tests exact, a far one makes
-// them rule out more). In blocks of 64: the greatest of each value within a
-// block, then the block holding the greatest so far; the point itself is
-// looked up in its block at the end. A value that no comparison orders (a
-// NaN, which the programs' reader refuses) leaves a block's first point.
+// Indices of points far out in six directions: the greatest of y, -y,
+// y - x, x - y, y + x and -(y + x), each sum rounded once to single
+// precision. The extents are taken from y exactly; for the diagonals any
+// point would keep the tests exact, a far one makes them rule out more.
 struct Extremes {
     std::int32_t top, bottom;
     std::int32_t upper_left, lower_right;  // greatest and least y - x
     std::int32_t upper_right, lower_left;  // greatest and least y + x
 };
 
+template <class V>
+[[gnu::always_inline]] inline std::array<V, 6> reach_of(const V& x, const V& y) {
+    const V behind = y - x, ahead = y + x;
+    return {y, -y, behind, -behind, ahead, -ahead};
+}
+
+template <class V>
+std::array<V, 6> reach_of(const Point* points) {
+    return reach_of(load_coordinate<V>(points), load_coordinate<V, true>(points));
+}
+
+// In blocks of 64: the greatest of each value within a block, then the
+// block holding the greatest so far; the point itself is looked up in its
+// block at the end. A value that no comparison orders (a NaN, which the
+// programs' reader refuses) leaves a block's first point.
 Extremes find_extremes(const Point* points, std::int32_t n) {
     constexpr std::int32_t kBlock = 64;
-    Reach best = reach_of(points[0]);
+    constexpr auto kWidth = static_cast<std::int32_t>(Floats::size());
+    constexpr float kLeast = -std::numeric_limits<float>::infinity();
+    std::array<float, 6> best;
+    best.fill(kLeast);
     std::array<std::int32_t, 6> found{};
     for (std::int32_t start = 0; start < n; start += kBlock) {
-        const Reach block = block_reach<Floats>(points, start, std::min(n, start + kBlock));
+        const std::int32_t end = std::min(n, start + kBlock);
+        std::array<Floats, 6> vectors;
+        vectors.fill(Floats(kLeast));
+        std::array<OneFloat, 6> block = reach_of<OneFloat>(points + start);
+        std::int32_t i = start;
+        for (; i + kWidth <= end; i += kWidth) {
+            const std::array<Floats, 6> reach = reach_of<Floats>(points + i);
+            for (int d = 0; d < 6; ++d) vectors[d] = stdx::max(vectors[d], reach[d]);
+        }
+        for (; i < end; ++i) {
+            const std::array<OneFloat, 6> reach = reach_of<OneFloat>(points + i);
+            for (int d = 0; d < 6; ++d) block[d] = stdx::max(block[d], reach[d]);
+        }
         for (int d = 0; d < 6; ++d) {
-            if (best.v[d] < block.v[d]) {
-                best.v[d] = block.v[d];
+            const float greatest = std::max(static_cast<float>(block[d][0]), stdx::hmax(vectors[d]));
+            if (best[d] < greatest) {
+                best[d] = greatest;
                 found[d] = start;
             }
         }
@@ -78,7 +69,7 @@ Extremes find_extremes(const Point* points, std::int32_t n) {
     const auto first_reaching = [&]<int D>(std::integral_constant<int, D>) {
         const std::int32_t end = std::min(n, found[D] + kBlock);
         for (std::int32_t i = found[D]; i < end; ++i) {
-            if (reach_of(points[i]).v[D] == best.v[D]) return i;
+            if (reach_of<OneFloat>(points + i)[D][0] == best[D]) return i;
         }
         return found[D];
     };

@@ -67,15 +67,13 @@ void line_sides(const SetTurns& turns, const Point& a, const Point& b, const Poi
     using V = Lanes<double>;
     constexpr std::int32_t kWidth = V::size();
     const V ax = a.x, ay = a.y, dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
-    const V bound = turns.bound();
+    const double bound = turns.bound();
     std::int32_t k = 0;
     for (; k + kWidth <= n; k += kWidth) {
         const V cross = lane_turn_cross(ax, ay, dx, dy, load_coordinate<V>(points + k), load_coordinate<V, true>(points + k));
-        const std::uint32_t left = lane_bits(cross > bound), right = lane_bits(cross < -bound);
         for (std::int32_t lane = 0; lane < kWidth; ++lane) {
-            const int side = static_cast<int>((left >> lane) & 1u) - static_cast<int>((right >> lane) & 1u);
-            const bool decided = ((left | right) >> lane) & 1u;
-            sides[k + lane] = static_cast<std::int8_t>(decided ? side : turn_sign(a, b, points[k + lane]));
+            const double value = cross[lane];
+            sides[k + lane] = static_cast<std::int8_t>(value > bound ? 1 : value < -bound ? -1 : turn_sign(a, b, points[k + lane]));
         }
     }
     for (; k < n; ++k) sides[k] = static_cast<std::int8_t>(turns.turn_sign(a, b, points[k]));
