@@ -1,11 +1,12 @@
-// The scans of PointColumns in the lanes of the unit that includes this:
-// line_batch.cpp for every processor, line_batch_avx.cpp for those with
-// AVX. Everything here has internal linkage, so each unit keeps its own
-// code, and it calls no inline function of another header.
+// The scans of PointColumns in the lanes of the unit that includes this
+// (line_batch.cpp, line_batch_avx.cpp): all of internal linkage, so each
+// unit keeps its own code, and calling no inline function of another header.
 #pragma once
 
 #include "lanes.h"
 #include "line_batch.h"
+
+#include <tuple>
 
 // The exact test of one lane: points[k] strictly right of points[i] ->
 // points[j]. Compiled in a unit for every processor (line_batch.cpp).
@@ -18,18 +19,14 @@ constexpr std::size_t kColumnStep = 16;
 
 template <class T>
 T* columns_of(const PointColumns::Data& data) {
-    if constexpr (sizeof(T) == sizeof(float)) {
-        return data.floats;
-    } else {
-        return data.doubles;
-    }
+    return std::get<T*>(std::tuple(data.floats, data.doubles));
 }
 
 // Makes i the start point: the differences x - x_i and y - y_i, each
 // rounded once as the plain evaluation rounds them.
 template <class T>
-void start_at(const PointColumns::Data& data, std::int32_t i) {
-    if (*data.start == i) return;
+void start_at(PointColumns::Data& data, std::int32_t i) {
+    if (data.start == i) return;
     using V = Lanes<T>;
     T* const x = columns_of<T>(data);
     T* const y = x + data.padded;
@@ -38,7 +35,7 @@ void start_at(const PointColumns::Data& data, std::int32_t i) {
         (V(x + k, stdx::element_aligned) - xi).copy_to(x + 2 * data.padded + k, stdx::element_aligned);
         (V(y + k, stdx::element_aligned) - yi).copy_to(y + 2 * data.padded + k, stdx::element_aligned);
     }
-    *data.start = i;
+    data.start = i;
 }
 
 // The first point strictly right of i -> j, i the start point: each lane
@@ -50,7 +47,7 @@ void start_at(const PointColumns::Data& data, std::int32_t i) {
 // (i and j themselves lie on the line); a padding lane repeats points[0],
 // flagged at k = 0 first.
 template <class T, bool Exact>
-std::int32_t first_right_in(const PointColumns::Data& data, std::int32_t i, std::int32_t j) {
+std::int32_t first_right_in(PointColumns::Data& data, std::int32_t i, std::int32_t j) {
     using V = Lanes<T>;
     constexpr std::size_t kWidth = V::size();
     static_assert(kColumnStep % kWidth == 0);
@@ -87,7 +84,7 @@ std::int32_t first_right_in(const PointColumns::Data& data, std::int32_t i, std:
 }
 
 template <class T, bool Exact>
-std::int32_t first_right_as(const PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
+std::int32_t first_right_as(PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
     start_at<T>(data, i);
     if (stops == nullptr) return first_right_in<T, Exact>(data, i, j);
     for (std::int32_t to = 0; to < data.n; ++to) stops[to] = to == i ? data.n : first_right_in<T, Exact>(data, i, to);
@@ -96,7 +93,7 @@ std::int32_t first_right_as(const PointColumns::Data& data, std::int32_t i, std:
 
 // The first point strictly right of i -> j, or with stops, that of i -> j
 // for every j into stops[j] (none for j = i).
-std::int32_t first_right(const PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
+std::int32_t first_right(PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
     switch (data.kind) {
         case PointColumns::Kind::exact_float: return first_right_as<float, true>(data, i, j, stops);
         case PointColumns::Kind::exact_double: return first_right_as<double, true>(data, i, j, stops);

@@ -11,11 +11,10 @@
 // A Point is an implicit-lifetime type: copying the bytes creates the points.
 void construct_default_points(std::byte* bytes, std::size_t count);
 
-// Capacity default points, constructed together when the buffer is. Block
-// copies cost a third of constructing the points one by one, with the
-// 64-byte stores of AVX-512 a sixth: 20001 points took 1.1 us with 64-byte
-// stores, 2.1 us with 16-byte ones and 6.0 us one by one (least of 50
-// rounds of 1000, GCC 12 -O3, on the 2-core AMD EPYC of docs/benchmarks.md).
+// Capacity default points, constructed together when the buffer is: 20001
+// points took 1.1 us in 64-byte stores (AVX-512), 2.1 us in 16-byte ones
+// and 6.0 us one point at a time (least of 50 rounds of 1000, GCC 12 -O3,
+// on the 2-core AMD EPYC of docs/benchmarks.md).
 template <std::size_t Capacity>
 class DefaultPoints {
 public:

@@ -1,8 +1,7 @@
-// The candidates of a hull: before its own pass over a sorted point set, a
-// hull algorithm may leave out every point that cannot be a vertex. One
-// linear pass decides, for each point and each of the two chains of the
-// hull (the upper one from the first point in sort order to the last, the
-// lower one back), whether it may lie on that chain.
+// The candidates of a hull: one linear pass over a sorted point set decides
+// for each point and each of the hull's two chains (the upper one from the
+// first point in sort order to the last, the lower one back) whether it may
+// lie on that chain, so that a hull algorithm may leave out the rest.
 #pragma once
 
 #include "capacities.h"
@@ -33,9 +32,7 @@ struct HullCandidates {
 //    top of such a column can be on the upper chain and only its bottom on
 //    the lower chain (the rest lies on a vertical side or inside).
 //  - A point strictly inside the box spanned by the extreme points in the
-//    four diagonal directions is on neither chain: lines through it in x
-//    and in y meet four sides of the hull's quadrilateral of those points
-//    around it.
+//    four diagonal directions is on neither chain.
 //  - The upper outline first -> greatest y - x -> top -> greatest y + x ->
 //    last (in sort order) joins points of the set, so the hull's upper side
 //    lies nowhere below it: a point strictly below the outline's segment

@@ -10,7 +10,7 @@ bool exactly_right(const Point* points, std::int32_t i, std::int32_t j, std::int
 
 #ifdef HULL_AVX_SCAN
 // The same scans in 256-bit lanes (line_batch_avx.cpp).
-std::int32_t first_right_avx(const PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops);
+std::int32_t first_right_avx(PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops);
 #endif
 
 namespace {
@@ -38,8 +38,7 @@ PointColumns::PointColumns(const Point* points, std::int32_t n) {
         return is_small_integer(p.x) && is_small_integer(p.y);
     });
     const std::size_t padded = (static_cast<std::size_t>(n) + kColumnStep - 1) / kColumnStep * kColumnStep;
-    data_ = {small_integers ? Kind::exact_double : Kind::filtered, nullptr, nullptr, padded, &start_, points, n,
-             turns.bound()};
+    data_ = {small_integers ? Kind::exact_double : Kind::filtered, nullptr, nullptr, padded, -1, points, n, turns.bound()};
     if (small_integers && turns.width_x() < 2048.0 && turns.width_y() < 2048.0) {
         data_.kind = Kind::exact_float;
         data_.floats = fill_columns(points, n, padded, floats_);

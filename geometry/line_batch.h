@@ -35,24 +35,23 @@ public:
 
     // The columns as the scan reads them, each padded with copies of
     // points[0] to whole steps: x, y, then x - x_i and y - y_i for the start
-    // point i = *start (-1: none yet), in floats or in doubles.
+    // point i = start (-1: none yet), in floats or in doubles.
     enum class Kind { exact_float, exact_double, filtered };
     struct Data {
         Kind kind;
         float* floats;
         double* doubles;
         std::size_t padded;
-        std::int32_t* start;
+        std::int32_t start;
         const Point* points;
         std::int32_t n;
         double bound;
     };
 
 private:
-    mutable std::vector<float> floats_;
-    mutable std::vector<double> doubles_;
-    mutable std::int32_t start_ = -1;
-    Data data_;
+    std::vector<float> floats_;
+    std::vector<double> doubles_;
+    mutable Data data_;
 };
 
 // The exact side of each of points[0 .. n-1] relative to a -> b into

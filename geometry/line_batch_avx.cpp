@@ -6,6 +6,6 @@
 // hull_bench, AMD EPYC).
 #include "column_scan.h"
 
-std::int32_t first_right_avx(const PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
+std::int32_t first_right_avx(PointColumns::Data& data, std::int32_t i, std::int32_t j, std::int32_t* stops) {
     return first_right(data, i, j, stops);
 }
