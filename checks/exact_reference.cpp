@@ -17,10 +17,12 @@ ExactPoint exact(const Point& p) {
     return ExactPoint{mpq_class(static_cast<double>(p.x)), mpq_class(static_cast<double>(p.y))};
 }
 
-int turn(const ExactPoint& a, const ExactPoint& b, const ExactPoint& c) {
-    const mpq_class cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    return sgn(cross);
+int cross(const ExactPoint& a, const ExactPoint& b, const ExactPoint& c, const ExactPoint& d) {
+    const mpq_class value = (b.x - a.x) * (d.y - c.y) - (b.y - a.y) * (d.x - c.x);
+    return sgn(value);
 }
+
+int turn(const ExactPoint& a, const ExactPoint& b, const ExactPoint& c) { return cross(a, b, a, c); }
 
 // True when p comes before q in x-then-y order.
 bool before(const Point& p, const Point& q) { return p.x < q.x || (p.x == q.x && p.y < q.y); }
@@ -28,6 +30,10 @@ bool before(const Point& p, const Point& q) { return p.x < q.x || (p.x == q.x &&
 }  // namespace
 
 int reference_turn(const Point& a, const Point& b, const Point& c) { return turn(exact(a), exact(b), exact(c)); }
+
+int reference_cross(const Point& a, const Point& b, const Point& c, const Point& d) {
+    return cross(exact(a), exact(b), exact(c), exact(d));
+}
 
 bool strictly_between(const Point& a, const Point& m, const Point& b) {
     if (same_position(a, m) || same_position(m, b)) return false;

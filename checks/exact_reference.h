@@ -11,6 +11,10 @@
 // number its float stands for: +1 counter-clockwise, -1 clockwise, 0 collinear.
 int reference_turn(const Point& a, const Point& b, const Point& c);
 
+// Sign of (b - a) x (d - c) in the same rational arithmetic: +1 when c -> d
+// turns counter-clockwise from a -> b, -1 clockwise, 0 parallel.
+int reference_cross(const Point& a, const Point& b, const Point& c, const Point& d);
+
 // True when m lies strictly between a and b on the segment a-b (the three
 // collinear, m equal to neither end).
 bool strictly_between(const Point& a, const Point& m, const Point& b);

@@ -1,31 +1,50 @@
-// The turn tests: every way the project decides on which side of the directed
-// line a -> b a third point c lies. All of them evaluate the sign of the same
-// cross product of single-precision points, their coordinates widened to
-// double,
+// The exact orientation predicates: every decision a hull algorithm makes
+// about the position of points is the sign of one cross product of two
+// directions between points of single precision,
 //
-//     cross = (c.y - a.y)(b.x - a.x) - (b.y - a.y)(c.x - a.x),
+//     (b - a) x (d - c) = (b.x - a.x)(d.y - c.y) - (b.y - a.y)(d.x - c.x),
 //
-// positive when a -> b -> c turns counter-clockwise (c strictly left of a -> b,
-// y axis up), negative when it turns clockwise, zero when the three points are
-// collinear (any two of them equal included). They differ in what they
-// guarantee:
+// positive when the direction c -> d turns counter-clockwise from a -> b
+// (y axis up), negative when clockwise, zero when the two are parallel (or
+// one of them is zero). The turn a -> b -> c is its case c -> d = a -> c:
+// c strictly left of the directed line a -> b (+1), strictly right (-1),
+// on it (0, any two of the points equal included). The same sign decides
+// "p is farther left of a -> b than q" ((b - a) x (p - q) > 0) and "a -> b
+// is steeper than c -> d" for directions pointing right.
 //
-//   plain_turn_cross      the formula in double as written; exact wherever
-//                         that evaluation is, for instance when every
-//                         coordinate is an integer below 2^24
-//                         (is_small_integer)
-//   plain_turn_sign       its sign; so exact on small integers only
-//   turn_sign             exact on every finite input: the plain evaluation
-//                         with an error bound, and exact_turn_sign where the
-//                         bound cannot decide
-//   exact_turn_sign       exact by integer arithmetic alone (slow)
-//   right_turn_in_set     exact on every finite input: the plain evaluation
-//                         against one error bound for a whole point set
-//                         (turn_set_error_bound), turn_sign where it cannot
-//                         decide
+// The plain evaluation (plain_cross): the coordinates widened to double,
+// then the four differences, the two products l = fl(dx1 dy2) and
+// r = fl(dy1 dx2) and their difference D = fl(l - r), each rounded once to
+// nearest (no fused multiply-add: the build passes -ffp-contract=off).
 //
-// The brute-force scan evaluates the same cross product for many points c at
-// once in vector registers (turn_batch.h).
+// Why a bound decides. Let u = 2^-53 and E the exact value. A difference of
+// two widened floats is below 2^129, a nonzero one at least 2^-149; a
+// nonzero product lies between 2^-298 and 2^258: far inside double's normal
+// range, so every rounding above errs by at most u times its result, and l,
+// r, D are multiples of 2^-350 (no underflow in D either). Each exact
+// product is the product of two differences that err by u relatively each,
+// so |L - l| <= k |l| and |R - r| <= k |r| with k = 3u + 3u^2 + u^3. And
+// |(l - r) - D| <= u |D|. So E = L - R lies within k (|l| + |r|) of l - r,
+// which lies within u |D| of D: whenever
+//
+//     |D| (1 - u) > k (|l| + |r|),                                    (*)
+//
+// E has the sign of D. Two thresholds imply (*):
+//   - per evaluation (cross_sign): |D| > B = fl((3 + 16u) u fl(|l| + |r|)),
+//     the bound ccwerrboundA of J. R. Shewchuk, "Adaptive Precision
+//     Floating-Point Arithmetic and Fast Robust Geometric Predicates",
+//     Discrete & Computational Geometry 18 (1997) 305-363. Each rounding
+//     loses at most a factor (1 - u), so B >= (3 + 16u) u (1 - u)^2 (|l| + |r|),
+//     and (3 + 16u)(1 - u)^3 u > k;
+//   - for every evaluation among the points of one set (SetTurns): with
+//     W_x = fl(max x - min x) and W_y = fl(max y - min y) over the set, every
+//     rounded difference is at most the width of its axis (rounding is
+//     monotone), so |l|, |r| <= P = fl(W_x W_y), and |D| > fl(7u P) >=
+//     7u (1 - u) P gives |D| (1 - u) > 7u (1 - u)^2 P > 2kP.
+// Where neither decides, the sign is found exactly: on integers below 2^24
+// in magnitude the plain evaluation is exact (differences below 2^25,
+// products below 2^50, their difference below 2^51), elsewhere integer
+// arithmetic decides (exact_cross_sign).
 #pragma once
 
 #include "point.h"
@@ -33,28 +52,38 @@
 #include <cmath>
 #include <cstdint>
 
-// Whether v is an integer of magnitude below 2^24. On such coordinates the
-// differences are exact below 2^25, the products below 2^50 and their
-// difference below 2^51: the double evaluation is exact. Written without
-// branches so that a loop over many points runs in vector registers: below
-// 2^23, adding and taking away 2^23 rounds a magnitude to an integer, which
-// it equals exactly when it is one; from 2^23 to 2^24 every float is an
-// integer. A NaN fails the first comparison.
+// Whether v is an integer of magnitude below 2^24, where the plain
+// evaluation is exact. Without branches, so that a loop over many points
+// runs in vector registers: below 2^23, adding and taking away 2^23 rounds
+// a magnitude to an integer, which it equals exactly when it is one; from
+// 2^23 to 2^24 every float is an integer. A NaN fails the first comparison.
 inline bool is_small_integer(float v) {
     const float magnitude = std::fabs(v);
     const float rounded = (magnitude + 8388608.0f) - 8388608.0f;
     return (magnitude < 16777216.0f) & ((magnitude >= 8388608.0f) | (rounded == magnitude));
 }
 
-// The cross product evaluated in double exactly as written above: the four
-// differences, the two products and their difference each rounded once.
-inline double plain_turn_cross(const Point& a, const Point& b, const Point& c) {
-    return (static_cast<double>(c.y) - static_cast<double>(a.y)) * (static_cast<double>(b.x) - static_cast<double>(a.x)) -
-           (static_cast<double>(b.y) - static_cast<double>(a.y)) * (static_cast<double>(c.x) - static_cast<double>(a.x));
+// The two rounded products of the plain evaluation and their difference.
+struct PlainCross {
+    double left, right, value;
+};
+
+inline PlainCross plain_cross_terms(const Point& a, const Point& b, const Point& c, const Point& d) {
+    const double left = (static_cast<double>(b.x) - a.x) * (static_cast<double>(d.y) - c.y);
+    const double right = (static_cast<double>(b.y) - a.y) * (static_cast<double>(d.x) - c.x);
+    return {left, right, left - right};
 }
 
-// Sign of plain_turn_cross: the exact turn where that evaluation is exact
-// (every coordinate a small integer), a guess elsewhere.
+// (b - a) x (d - c) in double as written: exact where every coordinate is a
+// small integer, rounded elsewhere.
+inline double plain_cross(const Point& a, const Point& b, const Point& c, const Point& d) {
+    return plain_cross_terms(a, b, c, d).value;
+}
+
+// (b - a) x (c - a), the turn a -> b -> c, evaluated the same way.
+inline double plain_turn_cross(const Point& a, const Point& b, const Point& c) { return plain_cross(a, b, a, c); }
+
+// Sign of plain_turn_cross: the exact turn on small integers, a guess elsewhere.
 inline int plain_turn_sign(const Point& a, const Point& b, const Point& c) {
     const double cross = plain_turn_cross(a, b, c);
     return (cross > 0.0) - (cross < 0.0);
@@ -66,68 +95,66 @@ inline std::int32_t plain_right_turn(Point p1, Point p2, Point p3) {
     return plain_turn_cross(p1, p2, p3) < 0.0 ? 1 : 0;
 }
 
-// Sign of the exact cross product, by integer arithmetic on the coordinates
-// scaled to integers; the slow path of turn_sign.
-int exact_turn_sign(const Point& a, const Point& b, const Point& c);
+// Sign of (b - a) x (d - c) by integer arithmetic alone: every finite float
+// times 2^149 is an integer. Slow; the last resort of cross_sign.
+int exact_cross_sign(const Point& a, const Point& b, const Point& c, const Point& d);
 
-// Error bound of the plain evaluation: with l and r the two rounded products,
-// |computed - exact| <= kTurnErrorBound * (|l| + |r|). This is the bound
-// ccwerrboundA = (3 + 16 eps) eps of the orientation filter in J. R. Shewchuk,
-// "Adaptive Precision Floating-Point Arithmetic and Fast Robust Geometric
-// Predicates", Discrete & Computational Geometry 18 (1997) 305-363, with
-// eps = 2^-53; it accounts for the rounding of the differences as well as of
-// the products and the final difference. Floats widened to double can
-// neither overflow nor underflow in this evaluation, so the bound holds for
-// every finite input.
-inline constexpr double kTurnEpsilon = 1.0 / 9007199254740992.0;  // 2^-53
-inline constexpr double kTurnErrorBound = (3.0 + 16.0 * kTurnEpsilon) * kTurnEpsilon;
+// Where a threshold could not decide: zero directions and a direction
+// crossed with itself or its reverse are 0 at once, small integers are
+// decided by the plain value, the rest by exact_cross_sign.
+int undecided_cross_sign(const Point& a, const Point& b, const Point& c, const Point& d, double value);
 
-// The exact sign of the cross product for every finite input. The plain
-// evaluation decides nearly every case by the bound above; the rest falls to
-// small-integer inputs (where the evaluation is exact) or exact_turn_sign.
-// Wherever the plain evaluation is exact this answers as plain_turn_sign.
-inline int turn_sign(const Point& a, const Point& b, const Point& c) {
-    const double ax = a.x;
-    const double ay = a.y;
-    const double left = (static_cast<double>(c.y) - ay) * (static_cast<double>(b.x) - ax);
-    const double right = (static_cast<double>(b.y) - ay) * (static_cast<double>(c.x) - ax);
-    const double cross = left - right;
-    // Terms of opposite sign (or a zero term) cannot cancel: the rounded
-    // difference has the sign of the exact one.
+inline constexpr double kRoundoff = 1.0 / 9007199254740992.0;  // u = 2^-53
+inline constexpr double kCrossErrorFactor = (3.0 + 16.0 * kRoundoff) * kRoundoff;
+
+// The exact sign of (b - a) x (d - c) for every finite input.
+inline int cross_sign(const Point& a, const Point& b, const Point& c, const Point& d) {
+    const auto [left, right, value] = plain_cross_terms(a, b, c, d);
+    // Terms of opposite sign (or a zero term) cannot cancel: D has the sign of E.
     if ((left > 0.0 && right <= 0.0) || (left < 0.0 && right >= 0.0) || left == 0.0) {
-        return (cross > 0.0) - (cross < 0.0);
+        return (value > 0.0) - (value < 0.0);
     }
-    const double bound = kTurnErrorBound * (std::fabs(left) + std::fabs(right));
-    if (cross > bound) return 1;
-    if (cross < -bound) return -1;
-    // Collinear points of an integer grid land here (the value is 0): on
-    // integers below 2^24 every step above is exact.
-    if (is_small_integer(a.x) && is_small_integer(a.y) && is_small_integer(b.x) && is_small_integer(b.y) &&
-        is_small_integer(c.x) && is_small_integer(c.y)) {
-        return (cross > 0.0) - (cross < 0.0);
-    }
-    return exact_turn_sign(a, b, c);
+    const double bound = kCrossErrorFactor * (std::fabs(left) + std::fabs(right));
+    if (value > bound) return 1;
+    if (value < -bound) return -1;
+    return undecided_cross_sign(a, b, c, d, value);
 }
 
-// Error bound of the plain evaluation for every triple of a set whose
-// coordinates span width_x = fl(max x - min x) and width_y = fl(max y - min y):
-// each difference of the cross product is at most the width in magnitude
-// once rounded (rounding is monotone), so each rounded product is at most
-// P = fl(width_x * width_y), and the bound above gives an error of at most
-// (3 + 16 eps) eps (|l| + |r|) <= (6 + 32 eps) eps P, less than
-// fl(7 eps P) >= 7 eps P (1 - eps). (Nonzero products of widened floats lie
-// far from double underflow and overflow.)
-inline double turn_set_error_bound(double width_x, double width_y) {
-    return 7.0 * kTurnEpsilon * (width_x * width_y);
-}
+// The exact turn of a -> b -> c: +1 counter-clockwise, -1 clockwise, 0 collinear.
+inline int turn_sign(const Point& a, const Point& b, const Point& c) { return cross_sign(a, b, a, c); }
 
-// Whether a -> b -> c turns strictly clockwise (c strictly right of a -> b),
-// exactly, for points of a set with the error bound set_bound of
-// turn_set_error_bound: the plain evaluation decides wherever it is farther
-// from zero than the bound, turn_sign the rest (collinear points among them).
-inline bool right_turn_in_set(const Point& a, const Point& b, const Point& c, double set_bound) {
-    const double cross = plain_turn_cross(a, b, c);
-    if (cross < -set_bound) return true;
-    if (cross > set_bound) return false;
-    return turn_sign(a, b, c) < 0;
-}
+// The same predicates for points of one set, against one threshold computed
+// for the whole set from its extents: one comparison decides nearly every
+// evaluation, cross_sign the rest.
+class SetTurns {
+public:
+    // For a set whose coordinates span width_x = fl(max x - min x) and
+    // width_y = fl(max y - min y).
+    SetTurns(double width_x, double width_y)
+        : width_x_(width_x), width_y_(width_y), bound_(7.0 * kRoundoff * (width_x * width_y)) {}
+    // The extents of points[0 .. n-1], n >= 1.
+    static SetTurns of(const Point* points, std::int32_t n);
+
+    double width_x() const { return width_x_; }
+    double width_y() const { return width_y_; }
+    // |plain value| above this decides its sign.
+    double bound() const { return bound_; }
+
+    int cross_sign(const Point& a, const Point& b, const Point& c, const Point& d) const {
+        const double value = plain_cross(a, b, c, d);
+        if (value > bound_) return 1;
+        if (value < -bound_) return -1;
+        return ::cross_sign(a, b, c, d);
+    }
+    int turn_sign(const Point& a, const Point& b, const Point& c) const { return cross_sign(a, b, a, c); }
+    // c strictly right of a -> b (a -> b -> c turns clockwise).
+    bool right_turn(const Point& a, const Point& b, const Point& c) const {
+        const double value = plain_turn_cross(a, b, c);
+        if (value < -bound_) return true;
+        if (value > bound_) return false;
+        return ::turn_sign(a, b, c) < 0;
+    }
+
+private:
+    double width_x_, width_y_, bound_;
+};

@@ -2,13 +2,12 @@
 
 #include "capacities.h"
 #include "contracts.h"
-#include "edge_scan.h"
+#include "line_batch.h"
 #include "polygon_checks.h"
 #include "progress_hook.h"
 #include "scan_work.h"
 #include "turn.h"
 
-#include <optional>
 #include <vector>
 
 std::int32_t orientation(Point p1, Point p2, Point p3) {
@@ -29,17 +28,37 @@ std::int32_t write_polygon(const Point* points, Point* hull, const std::int32_t*
     return count;
 }
 
+// Phase 1: every ordered pair (i, j) is tried against all points k, the scan
+// stopping at the first point strictly right of i -> j. A pair that finds
+// none is a hull edge; the chain below only ever follows, from each start
+// point, the accepted edge with the least end index to another position, so
+// that is all that is kept: next_vertex[i], or -1. Returns whether any pair
+// was rejected (false exactly when all points lie on one line). Progress is
+// reported per start point, as a share of the estimated work.
+bool scan_edges(const Point* points, std::int32_t n, std::vector<std::int32_t>& next_vertex) {
+    const PointColumns columns(points, n);
+    const std::vector<std::int64_t> work = progress_listener ? estimate_scan_work(columns, n) : std::vector<std::int64_t>();
+    std::vector<std::int32_t> stops(static_cast<std::size_t>(n));
+    bool any_rejected = false;
+    for (std::int32_t i = 0; i < n; ++i) {
+        if (!work.empty()) report_progress(work[static_cast<std::size_t>(i)], work.back());
+        columns.first_right_from(i, stops.data());
+        for (std::int32_t j = 0; j < n; ++j) {
+            if (j == i) continue;
+            if (stops[static_cast<std::size_t>(j)] < n) {
+                any_rejected = true;
+            } else if (next_vertex[static_cast<std::size_t>(i)] < 0 && !same_position(points[i], points[j])) {
+                next_vertex[static_cast<std::size_t>(i)] = j;
+            }
+        }
+    }
+    return any_rejected;
+}
+
 // The hull of n >= 1 sorted points.
 std::int32_t hull_of_sorted(const Point* points, Point* hull, std::int32_t n) {
-    // Phase 1: an ordered pair (i, j) of distinct positions is a hull edge when
-    // no point lies strictly to the right of i -> j. The chain below only ever
-    // follows, from each start point, the accepted edge with the least end
-    // index, so that is all that is kept: next_vertex[i], or -1.
-    std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n));
-    std::optional<StartPointsAsWork> progress_as_work;
-    if (progress_listener) progress_as_work.emplace(estimate_scan_work(points, n));
-    const bool any_point_off_a_line = scan_edges(points, n, next_vertex.data());
-    progress_as_work.reset();
+    std::vector<std::int32_t> next_vertex(static_cast<std::size_t>(n), -1);
+    const bool any_point_off_a_line = scan_edges(points, n, next_vertex);
 
     // Degenerate sets: no point is ever strictly right of any pair exactly
     // when all points lie on one line (all equal included).

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "capacities.h"
+#include "hull_candidates.h"
 #include "point.h"
 
 #include <cstddef>
@@ -11,12 +12,9 @@
 
 // Room of the lower-chain scratch buffer, and so the largest n accepted.
 inline constexpr std::int32_t kChainScratchCapacity = kHullChainPointCapacity;
-// 64-bit words of one chain's candidate marks, one bit per point.
-inline constexpr std::int32_t kChainMarkWords = (kChainScratchCapacity + 63) / 64;
 // Stack that one call takes for arrays of its own: the scratch buffer and
-// the marks of both chains.
-inline constexpr std::size_t kChainStackBytes =
-    sizeof(Point) * kChainScratchCapacity + 2 * sizeof(std::uint64_t) * kChainMarkWords;
+// the candidate marks of both chains.
+inline constexpr std::size_t kChainStackBytes = sizeof(Point) * kChainScratchCapacity + sizeof(HullCandidates);
 
 // 1 when p1 -> p2 -> p3 turns strictly clockwise (y axis up), else 0
 // (counter-clockwise, collinear, or two points equal). Exact for all finite

@@ -65,6 +65,8 @@ const Family kFamilies[] = {
     {"BoundarySets", boundary_sets, kBoth, true, 4},
     // The chain's filter by one line rather than its quadrilateral, the kept copy of each vertex.
     {"ColouredDiamonds", coloured_diamonds, kChain, true, 0},
+    // The chain's filter where its outline runs along the hull's sides.
+    {"OutlineTraps", outline_traps, kBoth, false, 0},
     // Hulls whose sides are long and whose inside is crowded.
     {"Clustered", clustered, kBoth, true, 2},
     // The chain's filters and passes over hundreds to thousands of points.

@@ -2,6 +2,7 @@
 // against the work the scan really does, and the reports that reach the
 // listener while a scan runs.
 #include "hull_brute_force.h"
+#include "line_batch.h"
 #include "progress_hook.h"
 #include "scan_work.h"
 #include "support/point_sets.h"
@@ -56,8 +57,8 @@ TEST(ScanWork, EstimateTracksTheCountedWorkOnGridsAndCircles) {
     }
     sets.push_back(sorted(circle));
     for (const std::vector<Point>& points : sets) {
-        const std::vector<std::int64_t> estimate =
-            estimate_scan_work(points.data(), static_cast<std::int32_t>(points.size()));
+        const auto n = static_cast<std::int32_t>(points.size());
+        const std::vector<std::int64_t> estimate = estimate_scan_work(PointColumns(points.data(), n), n);
         ASSERT_EQ(estimate.size(), points.size() + 1);
         // Start points far right in sort order cost the most: the naive
         // share i / n is far off, the estimate close.
@@ -85,7 +86,7 @@ TEST(ScanWork, ReportsReachTheListenerAsRisingWorkAndItIsRestored) {
     progress_listener = nullptr;
 
     ASSERT_EQ(reports.size(), points.size());
-    const std::vector<std::int64_t> estimate = estimate_scan_work(points.data(), 200);
+    const std::vector<std::int64_t> estimate = estimate_scan_work(PointColumns(points.data(), 200), 200);
     for (std::size_t i = 0; i < reports.size(); ++i) {
         EXPECT_EQ(reports[i].first, estimate[i]);
         EXPECT_EQ(reports[i].second, estimate.back());

@@ -1,14 +1,20 @@
-// turn_sign against rational arithmetic on triples built to defeat a plain
-// double evaluation, and against that plain evaluation where it is exact.
+// The kernel's exact predicates against rational arithmetic on points built
+// to defeat a plain double evaluation, and against that plain evaluation
+// where it is exact: the turn of a triple, the cross product of two
+// directions, both against one threshold for a whole set, and many points
+// against one line at a time.
 #include "exact_reference.h"
 #include "float_steps.h"
 #include "hull_brute_force.h"
 #include "hull_monotone_chain.h"
+#include "line_batch.h"
+#include "point_order.h"
+#include "support/hull_families.h"
 #include "turn.h"
-#include "turn_batch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -21,23 +27,42 @@ namespace {
 
 Point pt(float x, float y) { return Point{x, y, 9}; }
 
-// Random triples of several kinds, each hard for double in its own way.
+// Random triples and quadruples of several kinds, each hard for double in
+// its own way.
 class NearDegenerateTriples {
 public:
     explicit NearDegenerateTriples(unsigned seed) : rng_(seed) {}
 
-    void next(Point& a, Point& b, Point& c) {
-        switch (kind_++ % 5) {
-            case 0: {  // c rounded onto the line a-b, then a few ulps off it
-                a = pt(coordinate(), coordinate());
-                b = pt(coordinate(), coordinate());
-                const double t = std::uniform_real_distribution<double>(-2.0, 3.0)(rng_);
-                c = pt(static_cast<float>(a.x + t * (static_cast<double>(b.x) - a.x)),
-                       static_cast<float>(a.y + t * (static_cast<double>(b.y) - a.y)));
-                c.x = nudged(c.x, ulps());
-                c.y = nudged(c.y, ulps());
+    // (b - a) x (d - c) near zero: c -> d nearly parallel to a -> b, c and d
+    // nearly equally far from the line a -> b, or the kinds of next(a, b, c).
+    void next(Point& a, Point& b, Point& c, Point& d) {
+        next(a, b, c);
+        switch (quad_kind_++ % 3) {
+            case 0: {  // d rounded onto the parallel through c, then a few ulps off it
+                const double t = std::uniform_real_distribution<double>(-3.0, 3.0)(rng_);
+                d = pt(nudged(static_cast<float>(c.x + t * (static_cast<double>(b.x) - a.x)), ulps()),
+                       nudged(static_cast<float>(c.y + t * (static_cast<double>(b.y) - a.y)), ulps()));
                 break;
             }
+            case 1: {  // c and d both rounded onto the line a-b: equally far from it, or a few ulps apart
+                d = on_line(a, b);
+                c = on_line(a, b);
+                break;
+            }
+            default:  // a turn of three points, c -> d = a -> c
+                d = c;
+                c = a;
+                break;
+        }
+    }
+
+    void next(Point& a, Point& b, Point& c) {
+        switch (kind_++ % 5) {
+            case 0:  // c rounded onto the line a-b, then a few ulps off it
+                a = pt(coordinate(), coordinate());
+                b = pt(coordinate(), coordinate());
+                c = on_line(a, b);
+                break;
             case 1: {  // a tiny offset from a line through the origin's neighbourhood
                 const float tiny = std::ldexp(1.0f, std::uniform_int_distribution<int>(-149, -10)(rng_));
                 const float k = static_cast<float>(std::uniform_int_distribution<int>(1, 1000)(rng_));
@@ -69,6 +94,11 @@ public:
     }
 
 private:
+    Point on_line(const Point& a, const Point& b) {
+        const double t = std::uniform_real_distribution<double>(-2.0, 3.0)(rng_);
+        return pt(nudged(static_cast<float>(a.x + t * (static_cast<double>(b.x) - a.x)), ulps()),
+                  nudged(static_cast<float>(a.y + t * (static_cast<double>(b.y) - a.y)), ulps()));
+    }
     float coordinate() { return std::ldexp(std::uniform_real_distribution<float>(-1.0f, 1.0f)(rng_),
                                            std::uniform_int_distribution<int>(-20, 40)(rng_)); }
     float mixed() {
@@ -89,6 +119,7 @@ private:
 
     std::mt19937 rng_;
     unsigned kind_ = 0;
+    unsigned quad_kind_ = 0;
 };
 
 // Every turn test on one triple of each kind: turn_sign's sign, the brute
@@ -144,7 +175,7 @@ TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
         const int got = turn_sign(a, b, c);
         ASSERT_EQ(got, expected) << "a=(" << a.x << "," << a.y << ") b=(" << b.x << "," << b.y << ") c=(" << c.x
                                  << "," << c.y << ")";
-        ASSERT_EQ(exact_turn_sign(a, b, c), expected);
+        ASSERT_EQ(exact_cross_sign(a, b, a, c), expected);
         // Cyclic shifts keep the sign; a swap flips it.
         ASSERT_EQ(turn_sign(b, c, a), expected);
         ASSERT_EQ(turn_sign(b, a, c), -expected);
@@ -156,99 +187,112 @@ TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
     EXPECT_GT(naive_wrong, 1000);
 }
 
-// The set-bounded tests against the rational reference: whatever they
-// decide is right, and what they cannot decide the exact test does.
-TEST(TurnSign, SetBoundedTestsDecideOnlyWhatIsTrue) {
-    NearDegenerateTriples triples(77);
-    int decided = 0, undecided = 0;
-    for (int i = 0; i < 30000; ++i) {
-        Point a, b, c;
-        triples.next(a, b, c);
-        const int expected = reference_turn(a, b, c);
-        const double width_x = static_cast<double>(std::max({a.x, b.x, c.x})) - std::min({a.x, b.x, c.x});
-        const double width_y = static_cast<double>(std::max({a.y, b.y, c.y})) - std::min({a.y, b.y, c.y});
-        ASSERT_EQ(right_turn_in_set(a, b, c, turn_set_error_bound(width_x, width_y)), expected < 0) << i;
-        const double max_x = std::max({std::fabs(a.x), std::fabs(b.x), std::fabs(c.x)});
-        const double max_y = std::max({std::fabs(a.y), std::fabs(b.y), std::fabs(c.y)});
-        const FilteredTurnLine line(a, b, turn_batch_error_bound(max_x, max_y));
-        if (line.surely_right(c)) {
-            ASSERT_EQ(expected, -1) << i;
-        }
-        if (line.surely_left(c)) {
-            ASSERT_EQ(expected, 1) << i;
-        }
-        (line.surely_right(c) || line.surely_left(c) ? decided : undecided) += 1;
+// The cross product of two directions, what compares distances from a line
+// and slopes, on quadruples as hard as the triples: alone, and against the
+// threshold of the set of its four points, which decides only what is true
+// and leaves the rest to the exact test.
+TEST(TurnSign, CrossOfTwoDirectionsMatchesRationalReference) {
+    NearDegenerateTriples quads(4096);
+    int zeros = 0, naive_wrong = 0, undecided = 0;
+    for (int i = 0; i < 60000; ++i) {
+        Point a, b, c, d;
+        quads.next(a, b, c, d);
+        const int expected = reference_cross(a, b, c, d);
+        ASSERT_EQ(cross_sign(a, b, c, d), expected) << "a=(" << a.x << "," << a.y << ") b=(" << b.x << "," << b.y
+                                                    << ") c=(" << c.x << "," << c.y << ") d=(" << d.x << "," << d.y << ")";
+        ASSERT_EQ(exact_cross_sign(a, b, c, d), expected);
+        // Antisymmetric in the two directions and in the ends of each.
+        ASSERT_EQ(cross_sign(c, d, a, b), -expected);
+        ASSERT_EQ(cross_sign(a, b, d, c), -expected);
+        const std::array<Point, 4> set{a, b, c, d};
+        const SetTurns turns = SetTurns::of(set.data(), 4);
+        ASSERT_EQ(turns.cross_sign(a, b, c, d), expected) << i;
+        ASSERT_EQ(turns.right_turn(a, b, d), reference_turn(a, b, d) < 0) << i;
+        const double plain = plain_cross(a, b, c, d);
+        zeros += expected == 0;
+        naive_wrong += (plain > 0) - (plain < 0) != expected;
+        undecided += std::fabs(plain) <= turns.bound();
     }
-    // Both outcomes occur often: the sets are neither all easy nor all hard.
-    EXPECT_GT(decided, 3000);
-    EXPECT_GT(undecided, 3000);
+    // Hard quadruples, and the set's threshold leaves many of them undecided.
+    EXPECT_GT(zeros, 200);
+    EXPECT_GT(naive_wrong, 1000);
+    EXPECT_GT(undecided, 5000);
 }
 
-// One step of the batched filtered test: 16 points k against a -> b, every
-// lane classified, and the quick answer consistent with the lanes.
-template <class Ops>
-void expect_batches_decide_only_what_is_true(unsigned seed) {
-    NearDegenerateTriples triples(seed);
-    int surely = 0, open = 0;
-    for (int round = 0; round < 3000; ++round) {
-        Point a, b, c;
-        triples.next(a, b, c);
-        std::vector<Point> ks{c};
-        // The other lanes: points of further triples, some on the line a-b
-        // (a and b themselves among them), some anywhere.
-        while (ks.size() < static_cast<std::size_t>(kTurnBatchStep)) {
-            Point d, e, f;
-            triples.next(d, e, f);
-            ks.push_back(ks.size() % 5 == 1 ? a : ks.size() % 5 == 2 ? b : f);
+// Integers up to 8e6 along a line, every other one a unit off it: a turn
+// of three of them is a small difference of products near 2^45, which
+// single precision would round away.
+PointSets unit_off_long_lines() {
+    PointSets sets;
+    for (const int step : {412345, 98765, 7}) {
+        std::vector<Point> points;
+        for (int k = 0; k < 20; ++k) {
+            points.push_back(pt(static_cast<float>(k * step), static_cast<float>(k * (step / 2) + k % 2)));
         }
-        double max_x = std::max(std::fabs(a.x), std::fabs(b.x));
-        double max_y = std::max(std::fabs(a.y), std::fabs(b.y));
-        std::vector<double> xs, ys;
-        for (const Point& k : ks) {
-            max_x = std::max(max_x, static_cast<double>(std::fabs(k.x)));
-            max_y = std::max(max_y, static_cast<double>(std::fabs(k.y)));
-            xs.push_back(k.x);
-            ys.push_back(k.y);
-        }
-        const FilteredTurnBatch<Ops> batch(a, b, turn_batch_error_bound(max_x, max_y));
-        const TurnLanes lanes = batch.classify(xs.data(), ys.data());
-        ASSERT_EQ(lanes.surely_right & lanes.undecided, 0u);
-        bool any_right = false;
-        for (int v = 0; v < kTurnBatchStep; ++v) {
-            const int expected = reference_turn(a, b, ks[static_cast<std::size_t>(v)]);
-            const bool right = (lanes.surely_right >> v) & 1u;
-            const bool undecided = (lanes.undecided >> v) & 1u;
-            if (right) {
-                ASSERT_EQ(expected, -1) << "round " << round << " lane " << v;
+        sets.push_back(points);
+    }
+    return sets;
+}
+
+// Many points against one line at a time, on sets of each kind of lanes:
+// the first point strictly right of every pair as the brute force scans, and
+// the side of every point, each as the reference decides.
+TEST(TurnSign, PointsAgainstOneLineMatchRationalReference) {
+    const struct {
+        const char* what;
+        PointSets (*sets)();
+    } kinds[] = {
+        {"small integers, single-precision lanes", small_grids},
+        {"integers up to 3e6, double lanes", wide_grids},
+        {"integers a unit off long lines, double lanes", unit_off_long_lines},
+        {"rounded onto lines, lanes against the set's threshold", rounded_onto_lines},
+        {"built against double, lanes against the set's threshold", near_degenerate},
+    };
+    for (const auto& kind : kinds) {
+        const PointSets sets = kind.sets();
+        for (std::size_t s = 0; s < sets.size(); s += sets.size() > 13 ? 13 : 1) {
+            const std::vector<Point>& points = sets[s];
+            const auto n = static_cast<std::int32_t>(std::min<std::size_t>(points.size(), 32));
+            if (n == 0) continue;
+            const PointColumns columns(points.data(), n);
+            const SetTurns turns = SetTurns::of(points.data(), n);
+            std::vector<std::int8_t> sides(static_cast<std::size_t>(n));
+            for (std::int32_t i = 0; i < n; ++i) {
+                for (std::int32_t j = 0; j < n; ++j) {
+                    std::int32_t first = n;
+                    for (std::int32_t k = n - 1; k >= 0; --k) {
+                        if (reference_turn(points[i], points[j], points[k]) < 0) first = k;
+                    }
+                    ASSERT_EQ(columns.first_right(i, j), first) << kind.what << ", set " << s << ", pair " << i << " " << j;
+                    if (i % 5 != 0) continue;
+                    line_sides(turns, points[i], points[j], points.data(), n, sides.data());
+                    for (std::int32_t k = 0; k < n; ++k) {
+                        ASSERT_EQ(sides[static_cast<std::size_t>(k)], reference_turn(points[i], points[j], points[k]))
+                            << kind.what << ", set " << s << ", pair " << i << " " << j << ", point " << k;
+                    }
+                }
             }
-            if (!right && !undecided) {
-                ASSERT_EQ(expected, 1) << "round " << round << " lane " << v;
-            }
-            if (expected == 0) {
-                ASSERT_TRUE(undecided) << "round " << round << " lane " << v;
-            }
-            any_right |= expected < 0;
-            surely += right;
-            open += undecided;
-        }
-        ASSERT_EQ(batch.any_maybe_right(xs.data(), ys.data()), (lanes.surely_right | lanes.undecided) != 0);
-        if (any_right) {
-            ASSERT_TRUE(batch.any_maybe_right(xs.data(), ys.data()));
         }
     }
-    EXPECT_GT(surely, 3000);
-    EXPECT_GT(open, 3000);
 }
 
-TEST(TurnSign, FilteredBatchInPlainLanesDecidesOnlyWhatIsTrue) {
-    expect_batches_decide_only_what_is_true<ScalarLanes<double>>(11);
+// Along a ray from p the nearer of two points, for Graham's order of
+// collinear points: every direction, p first or last in sort order.
+TEST(TurnSign, NearerOnRay) {
+    const struct {
+        Point p, a, b;
+        bool nearer;
+    } rows[] = {
+        {pt(0, 0), pt(1, 1), pt(2, 2), true},     {pt(0, 0), pt(2, 2), pt(1, 1), false},
+        {pt(0, 0), pt(-1, 3), pt(-2, 6), true},   {pt(5, 5), pt(5, 4), pt(5, 1), true},
+        {pt(5, 5), pt(5, 9), pt(5, 7), false},    {pt(1, 1), pt(1, 1), pt(2, 1), true},
+        {pt(1, 1), pt(2, 1), pt(1, 1), false},    {pt(1, 1), pt(2, 1), pt(2, 1), false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(nearer_on_ray(row.p, row.a, row.b), row.nearer)
+            << row.p.x << "," << row.p.y << " " << row.a.x << "," << row.a.y << " " << row.b.x << "," << row.b.y;
+    }
 }
-
-#ifdef HULL_HAVE_SSE_TURNS
-TEST(TurnSign, FilteredBatchInSseLanesDecidesOnlyWhatIsTrue) {
-    expect_batches_decide_only_what_is_true<SseDoubles>(12);
-}
-#endif
 
 // Where the plain double formula is exact (integer coordinates up to 2^24 in
 // magnitude) turn_sign gives exactly its answer.

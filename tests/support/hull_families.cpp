@@ -1,10 +1,12 @@
 #include "hull_families.h"
 
 #include "capacities.h"
+#include "exact_reference.h"
 #include "float_steps.h"
 #include "fuzz_inputs.h"
 #include "hull_check.h"
 #include "point_sets.h"
+#include "turn.h"
 
 #include <algorithm>
 #include <cmath>
@@ -326,6 +328,35 @@ PointSets coloured_diamonds() {
             for (int y = -radius / 2; y <= radius / 2; ++y) points.push_back(Point{static_cast<float>(radius / 2), static_cast<float>(y), 3});
         }
         add_with_copies(sets, std::move(points), rng, 30);
+    }
+    return sets;
+}
+
+PointSets outline_traps() {
+    std::mt19937 rng(1999);
+    std::uniform_real_distribution<double> share(0.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-47, -43), more(0, 3);
+    PointSets sets;
+    for (int attempt = 0; attempt < 100000 && sets.size() < 100; ++attempt) {
+        // The origin, the last point (x, y) with y < x, a point a few ulps
+        // of x from the origin just below the line to it, and points above.
+        const double x = std::round(100 + 200 * share(rng)), y = std::round(1 + (x - 2) * share(rng));
+        const double tx = std::ldexp(0.5 + 0.5 * share(rng), exponent(rng));
+        const Point origin = pt(0, 0), last = pt(x, y), corner = pt(tx, tx * y / x * (0.5 + 0.5 * share(rng)));
+        // Kept where the plain evaluation from the far end puts the corner
+        // strictly on the wrong side, inside the hull.
+        if (!(reference_turn(last, origin, corner) > 0 && plain_turn_sign(last, origin, corner) < 0)) continue;
+        std::vector<Point> points{origin, corner, last};
+        for (int k = more(rng); k > 0; --k) {
+            const double px = std::round(1 + (x - 2) * share(rng));
+            points.push_back(pt(px, std::ceil(px * y / x) + std::round(1 + 100 * share(rng))));
+        }
+        // The same set mirrored in each axis: the trap on every side of the hull.
+        for (const Point mirror : {pt(1, 1), pt(-1, 1), pt(1, -1), pt(-1, -1)}) {
+            std::vector<Point> mirrored;
+            for (const Point& p : points) mirrored.push_back(pt(mirror.x * p.x, mirror.y * p.y));
+            sets.push_back(std::move(mirrored));
+        }
     }
     return sets;
 }

@@ -54,6 +54,12 @@ PointSets boundary_sets();
 // with copies of some in other colours, shuffled.
 PointSets coloured_diamonds();
 
+// A corner a few ulps of 300 from the origin, just outside the line from
+// the origin to a point 100 to 300 away, which the plain evaluation from
+// that far end puts inside; other points beyond the line; each set in its
+// four mirror images. The chain's filter tests points against such lines.
+PointSets outline_traps();
+
 // Integers in one to four normal clusters.
 PointSets clustered();
 
