@@ -3,7 +3,12 @@
 #include "exact_reference.h"
 #include "float_steps.h"
 #include "hull_brute_force.h"
+#include "hull_chan.h"
+#include "hull_graham.h"
+#include "hull_jarvis.h"
+#include "hull_ks.h"
 #include "hull_monotone_chain.h"
+#include "hull_quick.h"
 #include "point_order.h"
 
 #include <algorithm>
@@ -129,12 +134,15 @@ std::string check_brute(const std::vector<Point>& sorted, const std::vector<Poin
     return "";
 }
 
-std::string check_chain(const std::vector<Point>& sorted, const std::vector<Point>& expected) {
-    constexpr const char* kWho = "hull_monotone_chain";
+// One hull whose outline is the monotone chain's: its strict corners
+// clockwise from the least point, two copies where all points are equal.
+std::string check_outline(const ChainOutlineHull& hull_function, const std::vector<Point>& sorted,
+                          const std::vector<Point>& expected) {
+    const char* const kWho = hull_function.name;
     const auto n = static_cast<std::int32_t>(sorted.size());
     // The documented room: 2n - 2, at least 1.
     std::vector<Point> hull(static_cast<std::size_t>(std::max<std::int32_t>(1, 2 * n - 2)));
-    const std::int32_t h = hull_monotone_chain(sorted.data(), hull.data(), n);
+    const std::int32_t h = hull_function.hull(sorted.data(), hull.data(), n);
     const std::string got = "got h = " + std::to_string(h);
     if (h < 0 || h > static_cast<std::int32_t>(hull.size())) return fault(kWho, "vertex count out of range,", got);
     if (n == 0) return h == 0 ? "" : fault(kWho, "empty set,", got);
@@ -217,11 +225,21 @@ std::vector<Point> decode_points(const std::uint8_t* data, std::size_t size) {
     return points;
 }
 
+const ChainOutlineHull kChainOutlineHulls[6] = {
+    {"hull_monotone_chain", hull_monotone_chain, false}, {"hull_graham", hull_graham, false},
+    {"hull_jarvis", hull_jarvis, true},  {"hull_quick", hull_quick, false},
+    {"hull_chan", hull_chan, false},     {"hull_ks", hull_ks, false},
+};
+
 std::string check_hulls(std::vector<Point> points, CheckedHulls which) {
     if (!points.empty()) std::qsort(points.data(), points.size(), sizeof(Point), compare_points);
     const std::vector<Point> expected = reference_extreme_points(points);
-    std::string problem = which == CheckedHulls::both ? check_brute(points, expected) : "";
-    if (problem.empty()) problem = check_chain(points, expected);
+    std::string problem = which == CheckedHulls::all ? check_brute(points, expected) : "";
+    for (const ChainOutlineHull& hull : kChainOutlineHulls) {
+        if (!problem.empty()) break;
+        if (which == CheckedHulls::near_linear && hull.output_sensitive_quadratic) continue;
+        problem = check_outline(hull, points, expected);
+    }
     if (problem.empty()) return "";
     return problem + "\n  input (sorted): " + describe(points.data(), points.size());
 }

@@ -18,14 +18,24 @@ inline constexpr std::size_t kMaxCheckedPoints = 200;
 // repeats and points of extreme magnitude. The same bytes always give the same points.
 std::vector<Point> decode_points(const std::uint8_t* data, std::size_t size);
 
-// Which hulls check_hulls runs: both, or the monotone chain alone (on sets
-// larger than the brute force takes).
-enum class CheckedHulls { both, monotone_chain };
+// The hulls whose outline is the monotone chain's (the strict corners,
+// clockwise from the least point, two copies where all points are equal).
+struct ChainOutlineHull {
+    const char* name;
+    std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
+    bool output_sensitive_quadratic;  // O(nh): n^2 on sets where every point is a corner
+};
+extern const ChainOutlineHull kChainOutlineHulls[6];
 
-// Sorts the points, runs hull_brute_force and hull_monotone_chain and checks
-// what they wrote. Returns an empty string when everything holds, else a
+// Which hulls check_hulls runs: all of them; all but the cubic brute force
+// (on sets larger than it takes in time); or, on the largest sets, only
+// those that stay near n log n whatever h is.
+enum class CheckedHulls { all, chain_outlines, near_linear };
+
+// Sorts the points, runs the hulls and checks what they wrote against the
+// exact reference. Returns an empty string when everything holds, else a
 // description of the first fault found (with the input points).
-std::string check_hulls(std::vector<Point> points, CheckedHulls which = CheckedHulls::both);
+std::string check_hulls(std::vector<Point> points, CheckedHulls which = CheckedHulls::all);
 
 // Checks the hull output contracts the decoded bytes lead to.
 inline std::string check_hull_bytes(const std::uint8_t* data, std::size_t size) {

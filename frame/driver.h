@@ -1,4 +1,4 @@
-// The benchmark driver shared by both hull programs: the timed step
+// The benchmark driver shared by the hull programs: the timed step
 // (timed_step.h), then the points and the last hull in the window.
 #pragma once
 

@@ -1,15 +1,16 @@
-// The timed step of both hull programs, without the window: read the point
+// The timed step of the hull programs, without the window: read the point
 // file, sort, compute the hull R times against the clock, append the timing
 // line to the log.
 #pragma once
 
+#include "hull_steps.h"
 #include "point.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-// What sets one hull program apart from the other.
+// What sets one hull program apart from the others.
 struct HullProgram {
     const char* name;          // "hull_brute"
     const char* method;        // the algorithm, for the usage text: "grube sile, O(n^3)"
@@ -17,6 +18,9 @@ struct HullProgram {
     std::int32_t (*hull)(const Point* points, Point* hull, std::int32_t n);
     // Stack that one call of hull takes for arrays of its own (0 if none).
     std::size_t hull_stack_bytes = 0;
+    // The same hull, its steps told to a recorder (hull_steps.h): one
+    // untimed run for the window to replay; nullptr where none is written.
+    std::int32_t (*recorded)(const Point* points, Point* hull, std::int32_t n, StepRecorder& steps) = nullptr;
 };
 
 // Opens the point file and the log, then times the reading, the sort and

@@ -1,4 +1,4 @@
-// libFuzzer target: both hulls on decoded point sets, against each other and
+// libFuzzer target: every hull on decoded point sets, against each other and
 // the exact reference; aborts on the first fault.
 #include "hull_check.h"
 

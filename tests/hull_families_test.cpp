@@ -1,4 +1,4 @@
-// Both hulls on the families of point sets, every set checked by each
+// Every hull on the families of point sets, every set checked by each
 // oracle that is right on its family, once: the exact rational reference
 // (the corners, the order, the buffers of the documented sizes), the
 // straightforward versions of bench/ (the same vertices in the same order,
@@ -33,56 +33,56 @@ using HullFunction = std::int32_t (*)(const Point*, Point*, std::int32_t);
 struct Family {
     const char* name;
     PointSets (*sets)();
-    CheckedHulls hulls;    // both, or the chain alone on sets the cubic brute force takes too long for
+    CheckedHulls hulls;    // all, or all but the brute force on sets it takes too long for
     bool straightforward;  // plain double arithmetic decides every turn of these sets rightly
     int qconvex_every;     // qconvex checks every k-th set; 0: none
 };
 
-constexpr CheckedHulls kBoth = CheckedHulls::both;
-constexpr CheckedHulls kChain = CheckedHulls::monotone_chain;
+constexpr CheckedHulls kAll = CheckedHulls::all;
+constexpr CheckedHulls kAllButBrute = CheckedHulls::chain_outlines;
 
 void PrintTo(const Family& family, std::ostream* out) { *out << family.name; }
 
 // Each row names what it catches.
 const Family kFamilies[] = {
     // The programs' own input: the brute force's single-precision grid scan.
-    {"GeneratorFiles", generator_files, kBoth, true, 4},
+    {"GeneratorFiles", generator_files, kAll, true, 4},
     // Copies kept twice, points inside sides kept or lost, one position, one line.
-    {"SmallGrids", small_grids, kBoth, true, 8},
+    {"SmallGrids", small_grids, kAll, true, 8},
     // The brute force's double-precision grid scan (extents of 2^11 and more).
-    {"WideGrids", wide_grids, kBoth, true, 8},
+    {"WideGrids", wide_grids, kAll, true, 8},
     // Off the integer grid: the filtered scan where collinear points are exactly collinear.
-    {"QuarterUnits", quarter_units, kBoth, true, 3},
+    {"QuarterUnits", quarter_units, kAll, true, 3},
     // The filtered scan on the floats of decimal text.
-    {"Decimals", decimals, kBoth, true, 3},
+    {"Decimals", decimals, kAll, true, 3},
     // The filtered scan on floats of every exponent.
-    {"FullFloats", full_floats, kBoth, true, 0},
+    {"FullFloats", full_floats, kAll, true, 0},
     // The plain double sign's mistakes and the filtered scan's undecided lanes.
-    {"RoundedOntoLines", rounded_onto_lines, kBoth, false, 0},
+    {"RoundedOntoLines", rounded_onto_lines, kAll, false, 0},
     // Double evaluation anywhere in a turn test.
-    {"NearDegenerate", near_degenerate, kBoth, false, 0},
+    {"NearDegenerate", near_degenerate, kAll, false, 0},
     // Points inside sides kept or lost, long columns, copies in other colours.
-    {"BoundarySets", boundary_sets, kBoth, true, 4},
+    {"BoundarySets", boundary_sets, kAll, true, 4},
     // The chain's filter by one line rather than its quadrilateral, the kept copy of each vertex.
-    {"ColouredDiamonds", coloured_diamonds, kChain, true, 0},
+    {"ColouredDiamonds", coloured_diamonds, kAllButBrute, true, 0},
     // The chain's filter where its outline runs along the hull's sides.
-    {"OutlineTraps", outline_traps, kBoth, false, 0},
+    {"OutlineTraps", outline_traps, kAll, false, 0},
     // Hulls whose sides are long and whose inside is crowded.
-    {"Clustered", clustered, kBoth, true, 2},
+    {"Clustered", clustered, kAll, true, 2},
     // The chain's filters and passes over hundreds to thousands of points.
-    {"LargerSets", larger_sets, kChain, true, 0},
+    {"LargerSets", larger_sets, kAllButBrute, true, 0},
     // The chain's scratch buffer and chain lengths at its program's capacity.
-    {"ChainCapacity", chain_capacity, kChain, true, 0},
+    {"ChainCapacity", chain_capacity, kAllButBrute, true, 0},
     // Whatever the fuzzers once found.
-    {"FuzzCorpus", fuzz_corpus, kBoth, false, 0},
+    {"FuzzCorpus", fuzz_corpus, kAll, false, 0},
     // Corners lost to rounding; buffers of exactly the documented size.
-    {"RoundingTraps", rounding_traps, kBoth, false, 0},
+    {"RoundingTraps", rounding_traps, kAll, false, 0},
 };
 
 // Seconds long even in the release build: named Slow/..., labelled slow in CTest.
 const Family kSlowFamilies[] = {
     // Its program's largest set, through the brute force's whole scan.
-    {"BruteForceCapacity", brute_force_capacity, kBoth, true, 0},
+    {"BruteForceCapacity", brute_force_capacity, kAll, true, 0},
 };
 
 // The straightforward brute force takes cubic time: only on sets this small.
@@ -143,7 +143,7 @@ TEST_P(HullFamilies, EveryOracleAgrees) {
         ASSERT_EQ(check_hulls(points, family.hulls), "");
         if (family.straightforward) {
             const std::vector<Point> input = sorted(points);
-            if (family.hulls == kBoth && input.size() <= kStraightforwardBruteLimit) {
+            if (family.hulls == kAll && input.size() <= kStraightforwardBruteLimit) {
                 expect_as_straightforward("brute force", hull_brute_force, hull_brute_force_straightforward, input, 1);
             }
             expect_as_straightforward("monotone chain", hull_monotone_chain, hull_monotone_chain_straightforward, input, 0);

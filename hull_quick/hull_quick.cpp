@@ -1,0 +1,22 @@
+#include "hull_quick.h"
+
+#include "hull_monotone_chain.h"
+
+namespace {
+
+// PLACEHOLDER: the monotone chain's outline, until the algorithm is written.
+template <class Steps>
+std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps&) {
+    return hull_monotone_chain(points, hull, n);
+}
+
+}  // namespace
+
+std::int32_t hull_quick(const Point* points, Point* hull, std::int32_t n) {
+    NoSteps steps;
+    return build(points, hull, n, steps);
+}
+
+std::int32_t hull_quick_recorded(const Point* points, Point* hull, std::int32_t n, StepRecorder& steps) {
+    return build(points, hull, n, steps);
+}
