@@ -20,6 +20,7 @@
 #include <pty.h>
 #include <random>
 #include <regex>
+#include <sstream>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -401,9 +402,10 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
 
 // --- The command line and the terminal -------------------------------------
 
+// Every program's usage, its algorithm's name included, fits 79 columns.
 TEST(Usage, HelpAnswersAndTouchesNothing) {
     const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-iconic", "-h"}};
-    for (const std::string& program : kPrograms) {
+    for (const std::string program : {HULL_PROGRAM_BINS}) {
         const std::string name = fs::path(program).filename().string();
         for (const auto& arguments : asks) {
             ScratchDir dir;
@@ -411,7 +413,10 @@ TEST(Usage, HelpAnswersAndTouchesNothing) {
             const Outcome outcome = run(program, dir, {}, arguments);
             EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
             EXPECT_EQ(outcome.errors, "");
-            EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            const std::string usage = dir.read("stdout.txt");
+            EXPECT_EQ(usage.rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            std::istringstream lines(usage);
+            for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << name << ": " << line;
             EXPECT_FALSE(dir.exists("statistika.out"));
         }
     }

@@ -2,12 +2,12 @@
 # docs/errors.md against the real programs: each bad input of its tables,
 # run in an empty folder, gives exactly the message the document shows, in
 # backticks, with exit status 1, nothing on standard output (hull programs)
-# and no log left behind.
-#   errors_doc_test.sh ERRORS_MD HULL_BRUTE HULL_CHAIN GENERATOR
+# and no log left behind; every hull program gives the same message.
+#   errors_doc_test.sh ERRORS_MD GENERATOR HULL_BRUTE HULL_PROGRAM...
 doc=$1
-hull_brute=$2
-hull_chain=$3
-generator=$4
+generator=$2
+hull_brute=$3
+hull_programs=("${@:3}")
 source "${BASH_SOURCE[0]%/*}/lib.sh"
 
 documented() {  # documented MESSAGE: the message appears in backticks in the document
@@ -15,50 +15,64 @@ documented() {  # documented MESSAGE: the message appears in backticks in the do
 }
 
 # hull PROGRAM SETUP: runs PROGRAM in a fresh folder after the shell SETUP
-# and checks that its one line on standard error is documented.
+# and checks that its one line on standard error is documented; the message
+# is left in $message.
 hull() {
   local program=$1 setup=$2 folder
   folder=$(mktemp -d "$work/case.XXXXXX")
   (cd "$folder" && eval "$setup") || { fail "setup: $setup"; return; }
   (cd "$folder" && "$program" </dev/null >out.txt 2>err.txt)
-  local status=$? message
+  local status=$?
   message=$(cat "$folder/err.txt")
-  [[ $status -eq 1 ]] || fail "$setup: status $status"
-  [[ ! -s $folder/out.txt ]] || fail "$setup: wrote on standard output"
-  [[ $(wc -l <"$folder/err.txt") -eq 1 ]] || fail "$setup: not one line: $message"
-  documented "$message" || fail "$setup: message not in $doc: $message"
-  [[ ! -f $folder/statistika.out || -L $folder/statistika.out ]] || fail "$setup: left a log behind"
+  [[ $status -eq 1 ]] || fail "${program##*/}, $setup: status $status"
+  [[ ! -s $folder/out.txt ]] || fail "${program##*/}, $setup: wrote on standard output"
+  [[ $(wc -l <"$folder/err.txt") -eq 1 ]] || fail "${program##*/}, $setup: not one line: $message"
+  documented "$message" || fail "${program##*/}, $setup: message not in $doc: $message"
+  [[ ! -f $folder/statistika.out || -L $folder/statistika.out ]] || fail "${program##*/}, $setup: left a log behind"
 }
 
-hull "$hull_brute" ':'
-hull "$hull_brute" 'ln -s nowhere generator.test'
-hull "$hull_brute" 'mkdir generator.test'
-hull "$hull_brute" ': >generator.test'
-hull "$hull_brute" 'echo "2.5 1" >generator.test'
-hull "$hull_brute" 'echo "99999999999 1" >generator.test'
-hull "$hull_brute" 'echo "-3 1" >generator.test'
+# every SETUP: each hull program refuses it with hull_brute's message.
+every() {
+  local program expected
+  hull "$hull_brute" "$1"
+  expected=$message
+  for program in "${hull_programs[@]:1}"; do
+    hull "$program" "$1"
+    [[ $message == "$expected" ]] || fail "${program##*/}, $1: '$message', hull_brute: '$expected'"
+  done
+}
+
+# Each program's capacity, one point more; a negative n (its range named).
 hull "$hull_brute" 'echo "10001 1" >generator.test'
-hull "$hull_chain" 'echo "20002 1" >generator.test'
-hull "$hull_brute" 'echo "1" >generator.test'
-hull "$hull_brute" 'echo "1 x" >generator.test'
-hull "$hull_brute" 'echo "1 0" >generator.test'
-hull "$hull_brute" 'printf "3 1\n0 0\n1 1\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n0\n" >generator.test'
-hull "$hull_brute" 'printf "3\n0 0\n10 0\n0 10\n" >generator.test'
-hull "$hull_brute" 'printf "2 1\n0 0\nabc 1\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n0x10 0\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\nnan 0\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n0 inf\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n1e39 0\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n%s 0\n" "$(printf "9%.0s" {1..60})" >generator.test'
-hull "$hull_brute" 'printf "1 1\n\0001 0\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n\033[31m 0\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n0 0\n" >generator.test && mkdir statistika.out'
-hull "$hull_brute" 'printf "1 1\n0 0\n" >generator.test && ln -s /dev/full statistika.out'
-hull "$hull_brute" 'mkfifo generator.test'
-hull "$hull_brute" 'ln -s /dev/zero generator.test'
-hull "$hull_brute" 'printf "\357\273\2773 1\n" >generator.test'
-hull "$hull_brute" 'printf "1 1\n%s 0\n" "$(printf "1%.0s" {1..5000})" >generator.test'
+hull "$hull_brute" 'echo "-3 1" >generator.test'
+for program in "${hull_programs[@]:1}"; do hull "$program" 'echo "20002 1" >generator.test'; done
+
+every ':'
+every 'ln -s nowhere generator.test'
+every 'mkdir generator.test'
+every ': >generator.test'
+every 'echo "2.5 1" >generator.test'
+every 'echo "99999999999 1" >generator.test'
+every 'echo "1" >generator.test'
+every 'echo "1 x" >generator.test'
+every 'echo "1 0" >generator.test'
+every 'printf "3 1\n0 0\n1 1\n" >generator.test'
+every 'printf "1 1\n0\n" >generator.test'
+every 'printf "3\n0 0\n10 0\n0 10\n" >generator.test'
+every 'printf "2 1\n0 0\nabc 1\n" >generator.test'
+every 'printf "1 1\n0x10 0\n" >generator.test'
+every 'printf "1 1\nnan 0\n" >generator.test'
+every 'printf "1 1\n0 inf\n" >generator.test'
+every 'printf "1 1\n1e39 0\n" >generator.test'
+every 'printf "1 1\n%s 0\n" "$(printf "9%.0s" {1..60})" >generator.test'
+every 'printf "1 1\n\0001 0\n" >generator.test'
+every 'printf "1 1\n\033[31m 0\n" >generator.test'
+every 'printf "1 1\n0 0\n" >generator.test && mkdir statistika.out'
+every 'printf "1 1\n0 0\n" >generator.test && ln -s /dev/full statistika.out'
+every 'mkfifo generator.test'
+every 'ln -s /dev/zero generator.test'
+every 'printf "\357\273\2773 1\n" >generator.test'
+every 'printf "1 1\n%s 0\n" "$(printf "1%.0s" {1..5000})" >generator.test'
 
 # generator ANSWERS: the last line of the dialogue, with status 1 and no point file.
 generator_ends() {
