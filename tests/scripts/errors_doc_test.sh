@@ -3,11 +3,12 @@
 # run in an empty folder, gives exactly the message the document shows, in
 # backticks, with exit status 1, nothing on standard output (hull programs)
 # and no log left behind; every hull program gives the same message.
-#   errors_doc_test.sh ERRORS_MD GENERATOR HULL_BRUTE HULL_PROGRAM...
+#   errors_doc_test.sh ERRORS_MD GENERATOR POINT_SETS HULL_BRUTE HULL_PROGRAM...
 doc=$1
 generator=$2
-hull_brute=$3
-hull_programs=("${@:3}")
+point_sets=$3
+hull_brute=$4
+hull_programs=("${@:4}")
 source "${BASH_SOURCE[0]%/*}/lib.sh"
 
 documented() {  # documented MESSAGE: the message appears in backticks in the document
@@ -31,14 +32,18 @@ hull() {
   [[ ! -f $folder/statistika.out || -L $folder/statistika.out ]] || fail "${program##*/}, $setup: left a log behind"
 }
 
-# every SETUP: each hull program refuses it with hull_brute's message.
-every() {
-  local program expected
-  hull "$hull_brute" "$1"
+# same PROGRAMS SETUP: each of the hull programs (all, or hull_brute and
+# hull_chain) refuses it with hull_brute's message. The reader, the log and
+# their messages are the frame's, shared by all: all seven programs meet
+# one case of each part.
+same() {
+  local programs=("${hull_programs[@]}") program expected
+  [[ $1 == all ]] || programs=("${hull_programs[@]:0:2}")
+  hull "$hull_brute" "$2"
   expected=$message
-  for program in "${hull_programs[@]:1}"; do
-    hull "$program" "$1"
-    [[ $message == "$expected" ]] || fail "${program##*/}, $1: '$message', hull_brute: '$expected'"
+  for program in "${programs[@]:1}"; do
+    hull "$program" "$2"
+    [[ $message == "$expected" ]] || fail "${program##*/}, $2: '$message', hull_brute: '$expected'"
   done
 }
 
@@ -47,32 +52,32 @@ hull "$hull_brute" 'echo "10001 1" >generator.test'
 hull "$hull_brute" 'echo "-3 1" >generator.test'
 for program in "${hull_programs[@]:1}"; do hull "$program" 'echo "20002 1" >generator.test'; done
 
-every ':'
-every 'ln -s nowhere generator.test'
-every 'mkdir generator.test'
-every ': >generator.test'
-every 'echo "2.5 1" >generator.test'
-every 'echo "99999999999 1" >generator.test'
-every 'echo "1" >generator.test'
-every 'echo "1 x" >generator.test'
-every 'echo "1 0" >generator.test'
-every 'printf "3 1\n0 0\n1 1\n" >generator.test'
-every 'printf "1 1\n0\n" >generator.test'
-every 'printf "3\n0 0\n10 0\n0 10\n" >generator.test'
-every 'printf "2 1\n0 0\nabc 1\n" >generator.test'
-every 'printf "1 1\n0x10 0\n" >generator.test'
-every 'printf "1 1\nnan 0\n" >generator.test'
-every 'printf "1 1\n0 inf\n" >generator.test'
-every 'printf "1 1\n1e39 0\n" >generator.test'
-every 'printf "1 1\n%s 0\n" "$(printf "9%.0s" {1..60})" >generator.test'
-every 'printf "1 1\n\0001 0\n" >generator.test'
-every 'printf "1 1\n\033[31m 0\n" >generator.test'
-every 'printf "1 1\n0 0\n" >generator.test && mkdir statistika.out'
-every 'printf "1 1\n0 0\n" >generator.test && ln -s /dev/full statistika.out'
-every 'mkfifo generator.test'
-every 'ln -s /dev/zero generator.test'
-every 'printf "\357\273\2773 1\n" >generator.test'
-every 'printf "1 1\n%s 0\n" "$(printf "1%.0s" {1..5000})" >generator.test'
+same all ':'
+same two 'ln -s nowhere generator.test'
+same two 'mkdir generator.test'
+same all ': >generator.test'
+same two 'echo "2.5 1" >generator.test'
+same two 'echo "99999999999 1" >generator.test'
+same all 'echo "1" >generator.test'
+same two 'echo "1 x" >generator.test'
+same two 'echo "1 0" >generator.test'
+same two 'printf "3 1\n0 0\n1 1\n" >generator.test'
+same two 'printf "1 1\n0\n" >generator.test'
+same two 'printf "3\n0 0\n10 0\n0 10\n" >generator.test'
+same all 'printf "2 1\n0 0\nabc 1\n" >generator.test'
+same two 'printf "1 1\n0x10 0\n" >generator.test'
+same two 'printf "1 1\nnan 0\n" >generator.test'
+same two 'printf "1 1\n0 inf\n" >generator.test'
+same two 'printf "1 1\n1e39 0\n" >generator.test'
+same two 'printf "1 1\n%s 0\n" "$(printf "9%.0s" {1..60})" >generator.test'
+same two 'printf "1 1\n\0001 0\n" >generator.test'
+same two 'printf "1 1\n\033[31m 0\n" >generator.test'
+same all 'printf "1 1\n0 0\n" >generator.test && mkdir statistika.out'
+same two 'printf "1 1\n0 0\n" >generator.test && ln -s /dev/full statistika.out'
+same all 'mkfifo generator.test'
+same two 'ln -s /dev/zero generator.test'
+same two 'printf "\357\273\2773 1\n" >generator.test'
+same two 'printf "1 1\n%s 0\n" "$(printf "1%.0s" {1..5000})" >generator.test'
 
 # generator ANSWERS: the last line of the dialogue, with status 1 and no point file.
 generator_ends() {
@@ -99,5 +104,30 @@ for message in "Neispravan unos: ocekuje se ceo broj od 0 do 20001." "Neispravan
   [[ $out == *"$message"* ]] || fail "generator: no '$message' in: $out"
   documented "$message" || fail "generator: '$message' not in $doc"
 done
+
+# point_sets STATUS SETUP ARGUMENT...: one documented line on standard error,
+# nothing on standard output, an earlier point file (or what SETUP made) kept.
+point_sets_refuses() {
+  local status=$1 setup=$2 folder
+  shift 2
+  folder=$(mktemp -d "$work/case.XXXXXX")
+  (cd "$folder" && echo earlier >generator.test && eval "$setup") || { fail "setup: $setup"; return; }
+  (cd "$folder" && ulimit -f 1 && exec "$point_sets" "$@") >"$folder/out.txt" 2>"$folder/err.txt"
+  local got=$? message
+  message=$(cat "$folder/err.txt")
+  [[ $got -eq $status && ! -s $folder/out.txt && $(wc -l <"$folder/err.txt") -eq 1 ]] ||
+    fail "point_sets $*: status $got, $message"
+  documented "$message" || fail "point_sets $*: not in $doc: $message"
+  [[ -d $folder/generator.test || $(cat "$folder/generator.test") == earlier ]] || fail "point_sets $*: point file changed"
+  [[ $(ls -A "$folder") == $'err.txt\ngenerator.test\nout.txt' ]] || fail "point_sets $*: left $(ls -A "$folder")"
+}
+point_sets_refuses 2 ':'
+point_sets_refuses 2 ':' circle 5 1 7 8
+point_sets_refuses 2 ':' triangle 5 1
+point_sets_refuses 2 ':' circle 20002 1
+point_sets_refuses 2 ':' circle 5 0
+point_sets_refuses 2 ':' circle 5 1 -1
+point_sets_refuses 1 'rm generator.test && mkdir generator.test' circle 5 1
+point_sets_refuses 1 ':' circle 20001 1
 
 finish errors.md
