@@ -55,6 +55,7 @@ for case in "|12000|hull_chain.png $five" "|50|hull_brute.png hull_chain.png $fi
   out=$(DISPLAY=$display "$p/run" "$n" 1 2>&1) || fail "./run $n: $out"
   [[ $(cd "$p/demo" && echo *.png) == "$expected" ]] && ! grep -qs old "$p"/demo/*.png || fail "./run $n, DISPLAY=$display"
   [[ $n -le 10000 || $out == *'hull_brute prima najvise 10000 tacaka: za n = 12000 se preskace.'* ]] || fail "./run $n: $out"
+  [[ -z $display || $out == *'Prozore otvaraju hull_brute i hull_chain'* ]] || fail "./run $n, DISPLAY=$display: $out"
 done
 DISPLAY='' "$p/run" 50 1 <&- >&- 2>&- || fail "./run with descriptors 0-2 closed: status $?"
 
