@@ -19,14 +19,14 @@
 int run_driver(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity, int argc,
                char** argv) {
     std::int32_t h = 0;
-    std::string log_line;
+    TimedStep measured;
     try {
-        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName, &log_line);
+        h = run_benchmark(program, points, hull, point_capacity, kPointFileName, kTimingLogName, &measured);
     } catch (const InputError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    report_run(log_line, hull, h);
+    report_run(measured, hull, h);
     // An empty point set has no hull, so it gets no outline either.
     if (h > 0) add_outline(hull, h);
     // Asked before the toolkit starts, which would only report in its own

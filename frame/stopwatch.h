@@ -3,15 +3,14 @@
 #pragma once
 
 #include <chrono>
-#include <cstdint>
 
 class Stopwatch {
 public:
+    using Duration = std::chrono::steady_clock::duration;
+
     Stopwatch() : start_(std::chrono::steady_clock::now()) {}
 
-    std::int64_t elapsed_ms() const {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_).count();
-    }
+    Duration elapsed() const { return std::chrono::steady_clock::now() - start_; }
 
 private:
     std::chrono::steady_clock::time_point start_;

@@ -6,10 +6,12 @@
 #include "stopwatch.h"
 #include "timing_log.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <utility>
 
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name, std::string* appended_line) {
+                           const char* point_file_name, const char* log_name, TimedStep* measured) {
     PointFile file(point_file_name);
     TimingLog log(log_name);
 
@@ -19,16 +21,18 @@ std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hul
     std::qsort(points, static_cast<std::size_t>(header.n), sizeof(Point), compare_points);
     std::int32_t h = 0;
     start_progress(header.repetitions);
+    const Stopwatch::Duration runs_started = stopwatch.elapsed();
     for (std::int32_t run = 0; run < header.repetitions; ++run) {
         note_run_started(run);
         h = program.hull(points, hull, header.n);
     }
-    const std::int64_t elapsed_ms = stopwatch.elapsed_ms();
+    const Stopwatch::Duration whole = stopwatch.elapsed();
     finish_progress();
 
-    const std::string line = format_log_line(format_label(program.label_format, header.n), elapsed_ms);
+    const auto whole_ms = std::chrono::duration_cast<std::chrono::milliseconds>(whole).count();
+    std::string line = format_log_line(format_label(program.label_format, header.n), whole_ms);
     log.append_and_close(line);
     file.close();
-    if (appended_line != nullptr) *appended_line = line;
+    if (measured != nullptr) *measured = {std::move(line), header.repetitions, whole, whole - runs_started};
     return h;
 }

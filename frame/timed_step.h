@@ -5,6 +5,7 @@
 
 #include "hull_steps.h"
 #include "point.h"
+#include "stopwatch.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,10 +24,19 @@ struct HullProgram {
     std::int32_t (*recorded)(const Point* points, Point* hull, std::int32_t n, StepRecorder& steps) = nullptr;
 };
 
+// What the timed step measured, beyond the line it appended.
+struct TimedStep {
+    std::string log_line;                // as appended, with its newline
+    std::int32_t repetitions = 0;        // R
+    Stopwatch::Duration whole{};         // the logged interval: reading, sorting and all R runs
+    Stopwatch::Duration hull_runs{};     // the R hull runs alone, the last part of it
+};
+
 // Opens the point file and the log, then times the reading, the sort and
-// all R hull runs, and appends the line (also given in *appended_line, if
-// asked). points holds point_capacity elements, hull twice as many. Returns
-// the last hull's vertex count. Throws InputError (nothing appended) on a
-// bad file or value.
+// all R hull runs, and appends the line. The hull runs are timed once more
+// on their own, inside the logged interval, by one clock reading between
+// the sort and the first run. points holds point_capacity elements, hull
+// twice as many. Returns the last hull's vertex count and, if asked, fills
+// *measured. Throws InputError (nothing appended) on a bad file or value.
 std::int32_t run_benchmark(const HullProgram& program, Point* points, Point* hull, std::int32_t point_capacity,
-                           const char* point_file_name, const char* log_name, std::string* appended_line = nullptr);
+                           const char* point_file_name, const char* log_name, TimedStep* measured = nullptr);

@@ -72,7 +72,7 @@ const char* points_word(int n) {
 void report_written(std::FILE* out, const std::string& path, int n, int kol) {
     std::fprintf(out, "Napisano: %s (%d %s, R = %d)\n", path.c_str(), n, points_word(n), kol);
     if (n > kHullBrutePointCapacity) {
-        std::fprintf(out, "hull_brute prima najvise %d tacaka: ovaj file cita samo hull_chain.\n",
+        std::fprintf(out, "hull_brute prima najvise %d tacaka: ovaj file citaju ostali programi za omotac.\n",
                      static_cast<int>(kHullBrutePointCapacity));
     }
     std::fflush(out);

@@ -28,7 +28,7 @@ std::string usage() {
            std::to_string(INT_MAX) + "),\n"
            "pa u tekucem folderu pise datoteku " + file + ": prvi red \"n R\", zatim n\n"
            "redova \"x y\" sa slucajnim celim koordinatama od 0 do " + coord + ". Nju citaju\n"
-           "hull_brute (najvise " + brute + " tacaka) i hull_chain (najvise " + largest + ").\n"
+           "programi za omotac: hull_brute najvise " + brute + " tacaka, ostali najvise " + largest + ".\n"
            "Pitanja i poruke idu na standardni izlaz, odgovori se citaju sa standardnog\n"
            "ulaza; na pogresan odgovor pitanje se ponavlja. Ranija datoteka " + file + "\n"
            "ostaje kakva je bila dok nova nije cela napisana, i kad pisanje ne uspe.\n"

@@ -8,9 +8,11 @@
 #include "support/point_sets.h"
 #include "support/scene_reset.h"
 #include "support/scratch_dir.h"
+#include "timing_log.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -21,12 +23,13 @@ protected:
     void TearDown() override { reset_scene(); }
 
     // Runs the benchmark steps of a program on the given point file text.
-    std::int32_t run(const HullProgram& program, std::int32_t capacity, const std::string& text) {
+    std::int32_t run(const HullProgram& program, std::int32_t capacity, const std::string& text,
+                     TimedStep* measured = nullptr) {
         dir.write(kPointFileName, text);
         points.assign(static_cast<std::size_t>(capacity), Point{});
         hull.assign(2 * static_cast<std::size_t>(capacity), Point{});
         return run_benchmark(program, points.data(), hull.data(), capacity, (dir / kPointFileName).c_str(),
-                             (dir / kTimingLogName).c_str());
+                             (dir / kTimingLogName).c_str(), measured);
     }
 
     ScratchDir dir;
@@ -53,6 +56,21 @@ TEST_F(DriverTest, BothProgramsHullTheFileExactlyAndAppendTheirLinesInOrder) {
         reset_scene();
     }
     EXPECT_EQ(log_labels(dir.read(kTimingLogName)), (std::vector<std::string>{"n^3(n=5)", "n*logn(n=5)", "n^3(n=5)"}));
+}
+
+// The logged milliseconds are those of the whole interval, the hull runs a
+// part of it; the report splits it and divides by R.
+TEST_F(DriverTest, TheHullRunsAreTimedInsideTheLoggedInterval) {
+    TimedStep measured;
+    run(kHullChain, kHullChainPointCapacity, "4 3\n0 0\n1 0\n0 1\n1 1\n", &measured);
+    EXPECT_EQ(measured.repetitions, 3);
+    EXPECT_GT(measured.hull_runs.count(), 0);
+    EXPECT_LE(measured.hull_runs, measured.whole);
+    const auto whole_ms = std::chrono::duration_cast<std::chrono::milliseconds>(measured.whole).count();
+    EXPECT_EQ(measured.log_line, format_log_line("n*logn(n=4)", whole_ms));
+    EXPECT_EQ(describe_times({"", 4, std::chrono::microseconds(61234567), std::chrono::microseconds(1000)}),
+              "Mereno ukupno 61234,567 ms: citanje i sortiranje 61233,567 ms, omotac (R = 4) 1,000 ms\n"
+              "Jedno racunanje omotaca: 250,00 mikrosekundi (prosek za R = 4)\n");
 }
 
 TEST_F(DriverTest, SortsDecimalPointsAndKeepsArrayColour) {

@@ -19,6 +19,8 @@
 #include <poll.h>
 #include <pty.h>
 #include <random>
+#include <regex>
+#include <sstream>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -400,9 +402,10 @@ TEST(NoWindow, AStackLimitTooSmallIsNamedAtTheStart) {
 
 // --- The command line and the terminal -------------------------------------
 
+// Every program's usage, its algorithm's name included, fits 79 columns.
 TEST(Usage, HelpAnswersAndTouchesNothing) {
     const std::vector<std::string> asks[] = {{"--help"}, {"-h"}, {"-iconic", "-h"}};
-    for (const std::string& program : kPrograms) {
+    for (const std::string program : {HULL_PROGRAM_BINS}) {
         const std::string name = fs::path(program).filename().string();
         for (const auto& arguments : asks) {
             ScratchDir dir;
@@ -410,7 +413,10 @@ TEST(Usage, HelpAnswersAndTouchesNothing) {
             const Outcome outcome = run(program, dir, {}, arguments);
             EXPECT_EQ(outcome.status, 0) << name << " " << arguments.front();
             EXPECT_EQ(outcome.errors, "");
-            EXPECT_EQ(dir.read("stdout.txt").rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            const std::string usage = dir.read("stdout.txt");
+            EXPECT_EQ(usage.rfind("Upotreba: " + name + " [-h | --help]", 0), 0u);
+            std::istringstream lines(usage);
+            for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << name << ": " << line;
             EXPECT_FALSE(dir.exists("statistika.out"));
         }
     }
@@ -474,7 +480,12 @@ struct Terminal {
     std::string shown;  // all shown so far, the terminal's "\r\n" as "\n"
 };
 
-const std::string kAllShown(1, '\0');  // never shown: wait_for reads to the end
+const std::string kAllShown(1, '\0');
+
+// The text as a regular expression that matches it alone.
+std::string escaped(const std::string& text) {
+    return std::regex_replace(text, std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)");
+}  // never shown: wait_for reads to the end
 
 // Run on a virtual display of its own (tests/CMakeLists.txt).
 TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
@@ -483,12 +494,17 @@ TEST(Terminal, AHandRunSaysWhatItDidAndWaitsForEnterOnlyInTheForeground) {
     for (const std::string& program : kPrograms) {
         for (const bool in_background : {false, true}) {
             ScratchDir dir;
-            dir.write("generator.test", kTriangle);
+            dir.write("generator.test", "3 2\n0 0\n10 0\n0 10\n");
             Terminal terminal;
             ProgramRun run(program, dir.path(), display.name(), terminal.start(in_background));
             ASSERT_TRUE(terminal.wait_for(window_line)) << terminal.shown;
-            EXPECT_EQ(terminal.shown.rfind("Dopisan red u statistika.out: " + dir.read("statistika.out") +
-                                               "Broj tacaka na obrisu omotaca: 3\nBroj temena (uglova) omotaca: 3\n" + window_line, 0), 0u) << terminal.shown;
+            const std::regex report("Dopisan red u statistika\\.out: " + escaped(dir.read("statistika.out")) +
+                                    "Mereno ukupno [0-9]+,[0-9]{3} ms: citanje i sortiranje [0-9]+,[0-9]{3} ms, "
+                                    "omotac \\(R = 2\\) [0-9]+,[0-9]{3} ms\n"
+                                    "Jedno racunanje omotaca: [0-9]+,[0-9]{2} mikrosekundi \\(prosek za R = 2\\)\n"
+                                    "Broj tacaka na obrisu omotaca: 3\nBroj temena \\(uglova\\) omotaca: 3\n" +
+                                    escaped(window_line) + "[^]*");
+            EXPECT_TRUE(std::regex_match(terminal.shown, report)) << terminal.shown;
             WindowId window = kNoWindow;
             while ((window = display.find_window("Geometrija - prikaz zadatka")) == kNoWindow && run.running()) {
                 std::this_thread::sleep_for(20ms);

@@ -5,8 +5,9 @@ shopt -s nullglob
 plot_log=$1
 source "${BASH_SOURCE[0]%/*}/../scripts/lib.sh"
 
-# Both labels in mixed order, repeated n, a foreign line, a damaged line and
-# a blank line; the format is the one the programs append ("%-8s: %3ld ...").
+# Labels in mixed order, one padded to 8 columns (ks(n=50) :), repeated n,
+# a foreign line, a damaged line, a blank line and a label that is code in
+# gnuplot; the format is the one the programs append ("%-8s: %3ld ...").
 mkdir "$work/logs"
 cat > "$work/logs/statistika.out" <<'LOG'
 n*logn(n=1000):   0 sekundi     3 milisekundi
@@ -18,15 +19,40 @@ n^3(n=1000):   2 sekundi   120 milisekundi
 n*logn(n=20001):   0 sekundi    61 milisekundi
 n^3(n=2000): 18 sekundi
 n^3(n=10):   0 sekundi     0 milisekundi
+ks(n=50) :   0 sekundi     0 milisekundi
+n^3(n=50):   0 sekundi     7 milisekundi
+ks(n=1000):   0 sekundi     1 milisekundi
+n*logn(n=10):   0 sekundi     0 milisekundi
+system("touch X")(n=5):   0 sekundi     1 milisekundi
 LOG
 (cd "$work/logs" && "$plot_log") > "$work/out" 2> "$work/err"
 status=$?
 [[ $status -eq 0 ]] || fail "izlazni status $status, ocekivan 0"
-grep -q 'statistika.out, red 3:' "$work/err" || fail "nema upozorenja za red 3: $(cat "$work/err")"
-grep -q 'statistika.out, red 8:' "$work/err" || fail "nema upozorenja za red 8: $(cat "$work/err")"
-[[ $(grep -c 'Upozorenje' "$work/err") -eq 2 ]] || fail "ocekivana tacno dva upozorenja: $(cat "$work/err")"
-grep -qx 'n^3: 4 merenja, n od 10 do 1000' "$work/out" || fail "pogresno procitan n^3: $(cat "$work/out")"
-grep -qx 'n\*logn: 2 merenja, n od 1000 do 20001' "$work/out" || fail "pogresno procitan n*logn: $(cat "$work/out")"
+for line in 3 8 14; do
+  grep -q "statistika.out, red $line:" "$work/err" || fail "nema upozorenja za red $line: $(cat "$work/err")"
+done
+[[ $(grep -c 'Upozorenje' "$work/err") -eq 3 && ! -e $work/logs/X ]] || fail "ocekivana tacno tri upozorenja: $(cat "$work/err")"
+grep -qx 'n^3: 5 merenja, n od 10 do 1000' "$work/out" || fail "pogresno procitan n^3: $(cat "$work/out")"
+grep -qx 'n\*logn: 3 merenja, n od 10 do 20001' "$work/out" || fail "pogresno procitan n*logn: $(cat "$work/out")"
+grep -qx 'ks: 2 merenja, n od 50 do 1000' "$work/out" || fail "pogresno procitan ks: $(cat "$work/out")"
+# The table: a column per label in the order of the log, the median of
+# repeated lines marked, and against the fastest: > where it is 0 ms, ?
+# where several are.
+expected_table='      n    n*logn       n^3        ks
+     10         0         0         -
+     50         -         7         0
+    500         -       301         -
+   1000         3   2232,5*         1
+  20001        61         -         -
+      n    n*logn       n^3        ks
+     10         ?         ?         -
+     50         -        >7       1,0
+    500         -       1,0         -
+   1000       3,0    2232,5       1,0
+  20001       1,0         -         -'
+[[ $(grep -E '^ +[n0-9]' "$work/out") == "$expected_table" ]] || fail "tabela: $(cat "$work/out")"
+grep -q '^Log ne zna R (broj ponavljanja), h (broj temena omotaca) ni vreme jednog$' "$work/out" ||
+  fail "ne kaze sta log ne zna: $(cat "$work/out")"
 [[ $(tail -n 1 "$work/out") == statistika.png ]] || fail "poslednja linija nije putanja slike: $(cat "$work/out")"
 picture=$work/logs/statistika.png
 [[ -s $picture ]] || fail "slika $picture nije napravljena ili je prazna"
@@ -77,6 +103,7 @@ printf 'n^3(n=0):   0 sekundi     0 milisekundi\nn^3(n=0):   0 sekundi     0 mil
 "$plot_log" "$work/nula.out" > "$work/out" 2> "$work/err" || fail "n = 0 i 0 ms: status $?: $(cat "$work/err")"
 [[ -s $work/nula.png ]] || fail "n = 0 i 0 ms: nema slike $work/nula.png"
 grep -qx 'n^3: 2 merenja, n od 0 do 0' "$work/out" || fail "n = 0: pogresno procitano: $(cat "$work/out")"
+grep -qx '      0        0\*' "$work/out" || fail "n = 0: tabela: $(cat "$work/out")"
 
 # --help is the usage, read from no file; an unknown option is refused.
 (cd "$work" && "$plot_log" --help) > "$work/out" 2> "$work/err"

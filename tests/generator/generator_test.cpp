@@ -453,7 +453,7 @@ TEST_F(GeneratorProgram, OnATerminalSaysWhatItWrote) {
     for (const Case& k :
          {Case{"15000\n99999999999\n3\n", 15000, 3,
                range + kKol + "Napisano: generator.test (15000 tacaka, R = 3)\n"
-                              "hull_brute prima najvise 10000 tacaka: ovaj file cita samo hull_chain.\n"},
+                              "hull_brute prima najvise 10000 tacaka: ovaj file citaju ostali programi za omotac.\n"},
           Case{"2\n1\n", 2, 1, "Napisano: generator.test (2 tacke, R = 1)\n"}}) {
         // A terminal that neither echoes the input nor turns \n into \r\n.
         const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# cmake --install into a scratch prefix: the three programs in bin/, the
+# cmake --install into a scratch prefix: the nine programs in bin/, the
 # user scripts in share/convex_hull_workbench/scripts/, nothing else, and
 # the installed programs work from any folder through PATH; the manifest
 # of the install removes them all again.
@@ -12,9 +12,11 @@ prefix=$work/prefix
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.txt" 2>&1 || fail "install: $(cat "$work/install.txt")"
 
 listing=$(cd "$prefix" 2>/dev/null && find . -type f | sort | xargs)
-expected="./bin/generator ./bin/hull_brute ./bin/hull_chain ./share/convex_hull_workbench/scripts/plot-log ./share/convex_hull_workbench/scripts/processes.sh ./share/convex_hull_workbench/scripts/snapshot"
+programs=(generator hull_brute hull_chain hull_chan hull_graham hull_jarvis hull_ks hull_quick point_sets)
+scripts=(plot-log processes.sh snapshot)
+expected="${programs[*]/#/./bin/} ${scripts[*]/#/./share/convex_hull_workbench/scripts/}"
 [[ $listing == "$expected" ]] || fail "installed: $listing"
-for file in bin/generator bin/hull_brute bin/hull_chain share/convex_hull_workbench/scripts/plot-log \
+for file in "${programs[@]/#/bin/}" share/convex_hull_workbench/scripts/plot-log \
             share/convex_hull_workbench/scripts/snapshot; do
   [[ -x $prefix/$file ]] || fail "$file is not executable"
 done
@@ -28,6 +30,8 @@ export PATH=$prefix/bin:$PATH
 printf '3\n2\n' | generator >/dev/null || fail "installed generator failed"
 [[ $(head -n 1 generator.test 2>/dev/null) == "3 2" && $(wc -l <generator.test) -eq 4 ]] ||
   fail "installed generator wrote: $(cat generator.test 2>/dev/null)"
+point_sets circle 50 2 7 >/dev/null && [[ $(head -n 1 generator.test) == "50 2" && $(wc -l <generator.test) -eq 51 ]] ||
+  fail "installed point_sets wrote: $(head -n 3 generator.test 2>/dev/null)"
 printf '1 1\nx 0\n' >generator.test
 message=$(hull_chain 2>&1 </dev/null)
 [[ $? -eq 1 && $message == "Greska: generator.test: koordinata x tacke 1 od 1: 'x' nije broj." ]] ||

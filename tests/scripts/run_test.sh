@@ -20,9 +20,12 @@ stub "$work/bin/dpkg-query" "$check"'; printf "install ok installed"'
 # For n = 3000 the generator makes $HOLD.held and waits while $HOLD exists.
 stub "$p/build-run/generator/generator" "$check"'; read -r n; read -r r; echo "$n $r" >generator.test
   [[ $n == 3000 ]] && touch "$HOLD.held"; i=0; while [[ $n == 3000 && -e $HOLD ]] && (( i++ < 6000 )); do sleep 0.05; done'
-stub "$p/build-run/hull_brute/hull_brute" "$check"'; read -r n r <generator.test; l="n^3"; [[ $0 == *chain ]] && l="n*logn"
-  echo "$l(n=$n):   0 sekundi     1 milisekundi" >>statistika.out'
-stub "$p/build-run/hull_chain/hull_chain" "$(tail -n +2 "$p/build-run/hull_brute/hull_brute")"
+programs=(hull_brute hull_chain hull_graham hull_jarvis hull_quick hull_chan hull_ks)
+for program in "${programs[@]}"; do
+  stub "$p/build-run/$program/$program" "$check"'; read -r n r <generator.test; l=${0##*/hull_}
+    case $l in brute) l="n^3" ;; chain) l="n*logn" ;; esac
+    echo "$l(n=$n):   0 sekundi     1 milisekundi" >>statistika.out'
+done
 stub "$p/scripts/snapshot" "$check"'; [[ $1 == --log ]] && shift; "$1" && echo new >"$2"'
 
 touch "$work/mark"
@@ -43,13 +46,16 @@ for seconds in 0 00 1000000; do
   [[ $? -eq 2 && $out == "fuzz: broj sekundi '$seconds' nije od 1 do 999999." && ! -e $CALLS ]] || fail "fuzz $seconds: $out"
 done
 
-# DISPLAY|n|pictures left: those of earlier points go, with a display or without.
-for case in "|12000|hull_chain.png" "|50|hull_brute.png hull_chain.png" ":99|12000|*.png"; do
+# DISPLAY|n|pictures left: those of earlier points go, with a display or without;
+# with one, hull_brute and hull_chain open windows and the others save pictures.
+five="hull_chan.png hull_graham.png hull_jarvis.png hull_ks.png hull_quick.png"
+for case in "|12000|hull_chain.png $five" "|50|hull_brute.png hull_chain.png $five" ":99|12000|$five"; do
   IFS='|' read -r display n expected <<<"$case"
-  mkdir -p "$p/demo" && echo old | tee "$p/demo/hull_brute.png" >"$p/demo/hull_chain.png"
+  mkdir -p "$p/demo" && for program in "${programs[@]}"; do echo old >"$p/demo/$program.png"; done
   out=$(DISPLAY=$display "$p/run" "$n" 1 2>&1) || fail "./run $n: $out"
   [[ $(cd "$p/demo" && echo *.png) == "$expected" ]] && ! grep -qs old "$p"/demo/*.png || fail "./run $n, DISPLAY=$display"
-  [[ $n -le 10000 || $out == *'hull_brute prima najvise 10000 tacaka: za n = 12000 radi samo hull_chain.'* ]] || fail "./run $n: $out"
+  [[ $n -le 10000 || $out == *'hull_brute prima najvise 10000 tacaka: za n = 12000 se preskace.'* ]] || fail "./run $n: $out"
+  [[ -z $display || $out == *'Prozore otvaraju hull_brute i hull_chain'* ]] || fail "./run $n, DISPLAY=$display: $out"
 done
 DISPLAY='' "$p/run" 50 1 <&- >&- 2>&- || fail "./run with descriptors 0-2 closed: status $?"
 
@@ -62,7 +68,12 @@ for script in "run 50 1" scripts/clean; do
 done
 [[ -d $p/build-run && $(grep -c . "$CALLS") -eq 2 ]] || fail "the refused ones built or removed: $(cat "$CALLS")"
 rm "$HOLD"
-wait "$first" && grep -qx 'n^3(n=3000):   0 sekundi     1 milisekundi    |    n\*logn(n=3000):   0 sekundi     1 milisekundi' "$work/first" ||
+# One row per program, in the order they ran: name, label, time.
+table=$(for program in "${programs[@]}"; do
+  label=${program#hull_} && label=${label/#brute/n^3} && label=${label/#chain/n*logn}
+  printf '  %-12s %-16s   0 sekundi     1 milisekundi\n' "$program" "$label(n=3000):"
+done)
+wait "$first" && [[ $(cat "$work/first") == *$'(citanje, sortiranje i R racunanja omotaca):\n'"$table"$'\n'* ]] ||
   fail "first run: $(cat "$work/first")"
 
 # signal|sent to: ./run alone, or its process group (as a terminal sends it),
