@@ -251,8 +251,7 @@ std::string StepLog::event_words(const StepEvent& e, std::optional<StepPhase> ph
         case Kind::divide: return "prava podele x = " + number(e.a.x);
         case Kind::polygon: return "omotac grupe sa " + std::to_string(e.size) + " temena";
         case Kind::candidates:
-            return "izbor kandidata: " + std::to_string(e.size) +
-                   " tacaka nije ni na jednom lancu i nije teme";
+            return "izbor kandidata: tacaka van oba lanca, koje nisu temena: " + std::to_string(e.size);
         case Kind::unseen_turns: break;
     }
     return "";
