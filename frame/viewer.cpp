@@ -161,7 +161,6 @@ void place_camera() {
                  static_cast<float>(-camera.distance / camera.scale));
 }
 
-
 // The look, started from the opening framing at the first zoom or pan.
 CameraLook& current_look() {
     if (!look) look = CameraLook{1.0, opening.center_x, opening.center_y};
