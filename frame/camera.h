@@ -1,6 +1,8 @@
 // Where the viewer's camera stands: it looks down the z axis at the centre of
 // the box of what the scene holds, with a 45 degree vertical field of view,
-// from the distance at which the whole box fits the window with a small margin.
+// from the distance at which the whole box fits the window with a small margin;
+// or, once the user zooms or pans, closer to or farther from a centre of
+// their choosing.
 #pragma once
 
 #include "point.h"
