@@ -1,6 +1,8 @@
 // Where the viewer's camera stands: it looks down the z axis at the centre of
 // the box of what the scene holds, with a 45 degree vertical field of view,
-// from the distance at which the whole box fits the window with a small margin.
+// from the distance at which the whole box fits the window with a small margin;
+// or, once the user zooms or pans, closer to or farther from a centre of
+// their choosing.
 #pragma once
 
 #include "point.h"
@@ -44,3 +46,32 @@ inline constexpr double kFillRatio = 0.92;
 // in a window of half-size 0.1% of its distance from the origin (at least
 // 0.001).
 CameraView frame_camera(Point lower, Point upper, int width, int height);
+
+// How the user has moved the camera from the opening framing: closer by
+// zoom (1: as framed) and centred on (center_x, center_y).
+struct CameraLook {
+    double zoom;
+    double center_x;
+    double center_y;
+};
+
+// How far a look may zoom out and in: from a sixteenth of the framed
+// size to a view 2^24 times smaller, as fine as float positions get.
+inline constexpr double kLeastZoom = 1.0 / 16.0;
+inline constexpr double kMostZoom = 16777216.0;
+
+// The opening camera moved by look: its aspect, its distance divided by
+// the zoom, its origin and scale chosen anew for what it shows.
+CameraView closer_camera(const CameraView& opening, const CameraLook& look);
+
+// Scene units between neighbouring pixels of a viewport height pixels tall.
+double units_per_pixel(const CameraView& view, int height);
+
+// look zoomed by factor (within kLeastZoom .. kMostZoom) about the pixel
+// from_x pixels right of and from_y pixels above the viewport's centre,
+// which keeps showing the same position; now is the camera of look.
+CameraLook zoomed_look(const CameraLook& look, const CameraView& now, int height, double factor, double from_x,
+                       double from_y);
+
+// look with its centre moved right and up by that many pixels of now.
+CameraLook panned_look(const CameraLook& look, const CameraView& now, int height, double right, double up);

@@ -37,6 +37,8 @@ int run_driver(const HullProgram& program, Point* points, Point* hull, std::int3
         return 1;
     }
     report_window_opening();
+    // The scene holds the n points read, the last hull array is free again.
+    offer_steps({program.recorded, points, hull, static_cast<std::int32_t>(scene_points.size())});
     show_scene(argc, argv);
     stop_display_bound();
     pause_console();

@@ -14,8 +14,8 @@
 
 // Stack that the window toolkit and the graphics library take while the
 // window is shown (about 75 KB with Mesa's software renderer), with room to
-// spare. The hull's own arrays are gone by then, so a run needs the larger
-// of the two beside the program's arrays.
+// spare. The window's recorded run of the hull (the steps it shows) takes
+// the hull's own stack on top of it.
 inline constexpr std::size_t kToolkitStack = 128 * 1024;
 // The frames of main, the driver and the C library, and the program's
 // arguments and environment at the top of the stack.
@@ -54,7 +54,6 @@ int run_hull_program(const HullProgram& program, int argc, char** argv) {
     if (!open_standard_descriptors()) return 1;
     if (asks_for_usage(argc, argv)) return print_usage(program, PointCapacity);
     constexpr std::size_t kArrayBytes = sizeof(Point) * 3 * static_cast<std::size_t>(PointCapacity);
-    const std::size_t beside_arrays = program.hull_stack_bytes > kToolkitStack ? program.hull_stack_bytes : kToolkitStack;
-    if (!stack_limit_allows(kArrayBytes + beside_arrays + kStackMargin)) return 1;
+    if (!stack_limit_allows(kArrayBytes + program.hull_stack_bytes + kToolkitStack + kStackMargin)) return 1;
     return driver_detail::run_with_arrays<PointCapacity>(program, argc, argv);
 }

@@ -7,8 +7,13 @@
 // run that the window replays step by step). The hooks name positions, not
 // indices, so that points an algorithm copies (a stack, a group's hull) are
 // named the same way as input points.
+//
+// A recorder may end a recorded run early by throwing from a hook (it keeps
+// a bounded number of steps): the algorithm lets the exception pass, which
+// its automatic storage makes safe; nothing of it is noexcept.
 #pragma once
 
+#include "hull_candidates.h"
 #include "point.h"
 
 #include <cstdint>
@@ -22,6 +27,7 @@ enum class StepPhase : std::uint8_t {
     wrap,         // walking the hull from vertex to vertex
     groups,       // hulls of groups of points (Chan)
     split,        // dividing the points by a line and recursing
+    pairs,        // every ordered pair of points tried as a hull edge
 };
 
 // What a marked point is to the step that marks it.
@@ -44,7 +50,7 @@ enum class StepEdge : std::uint8_t {
     accepted,   // an edge found to be on the hull
 };
 
-// The hooks. A step is one call; the recorder numbers them.
+// The hooks, each one call; the recorder makes steps of them and numbers them.
 class StepRecorder {
 public:
     virtual ~StepRecorder() = default;
@@ -65,6 +71,9 @@ public:
     virtual void polygon(const Point* /*vertices*/, std::int32_t /*count*/) {}
     // Turn tests made where no step is shown (inside a sort or a filter).
     virtual void unseen_turns(std::int64_t /*count*/) {}
+    // The candidates of points[0 .. n-1] are marked (hull_candidates.h):
+    // the points on neither chain are no vertex.
+    virtual void candidates(const Point* /*points*/, std::int32_t /*n*/, const HullCandidates&) {}
 };
 
 // The same hooks, empty: the timed runs.
@@ -79,4 +88,5 @@ struct NoSteps {
     void divide(float) {}
     void polygon(const Point*, std::int32_t) {}
     void unseen_turns(std::int64_t) {}
+    void candidates(const Point*, std::int32_t, const HullCandidates&) {}
 };

@@ -2,6 +2,7 @@
 // hull edge against every other point.
 #pragma once
 
+#include "hull_steps.h"
 #include "point.h"
 
 #include <cstdint>
@@ -23,3 +24,7 @@ std::int32_t orientation(Point p1, Point p2, Point p3);
 //    vertical right side upwards) and not elsewhere.
 // hull must have room for n + 1 elements (at least 1).
 std::int32_t hull_brute_force(const Point* points, Point* hull, std::int32_t n);
+
+// The same hull, its steps told to steps: every pair with the point that
+// rejects it or as an edge, then the walk along the edges.
+std::int32_t hull_brute_recorded(const Point* points, Point* hull, std::int32_t n, StepRecorder& steps);

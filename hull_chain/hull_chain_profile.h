@@ -12,4 +12,5 @@ inline constexpr HullProgram kHullChain{
     .method = "monotonog lanca, O(n log n)",
     .label_format = "n*logn(n=%d)",
     .hull = hull_monotone_chain,
-    .hull_stack_bytes = kChainStackBytes};
+    .hull_stack_bytes = kChainStackBytes,
+    .recorded = hull_chain_recorded};

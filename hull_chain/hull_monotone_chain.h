@@ -5,6 +5,7 @@
 
 #include "capacities.h"
 #include "hull_candidates.h"
+#include "hull_steps.h"
 #include "point.h"
 
 #include <cstddef>
@@ -31,3 +32,7 @@ void append_chain(Point* hull, const Point* chain, std::int32_t k, std::int32_t 
 // one point gives 1; all points equal (n >= 2) give 2 copies of it.
 // hull must have room for 2n - 2 elements (1 when n = 1).
 std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t n);
+
+// The same hull, its steps told to steps: the candidates, then each chain's
+// pushes, turn tests and pops.
+std::int32_t hull_chain_recorded(const Point* points, Point* hull, std::int32_t n, StepRecorder& steps);

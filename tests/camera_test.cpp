@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -94,6 +95,40 @@ TEST(Camera, DegenerateBoxes) {
     EXPECT_GT(empty.distance, 0.0);
     // A zero height counts as one pixel.
     EXPECT_EQ(frame_camera(Point{0, 0, 9}, Point{1, 1, 9}, 300, 0).aspect, 300.0);
+}
+
+// Zooming about a pixel keeps showing there what it showed, from the least
+// zoom to the most, on ordinary, small far and huge boxes; the closer camera
+// gives OpenGL moderate numbers from an origin near what it shows.
+TEST(Camera, ZoomKeepsThePositionUnderThePixel) {
+    const struct {
+        Point lower, upper;
+        double factor, from_x, from_y;
+    } cases[] = {
+        {{0, 0, 9}, {299, 299, 9}, 1.25, 200, -100},
+        {{0, 0, 9}, {299, 299, 9}, 1e12, 0.5, -0.5},  // up to the most zoom
+        {{0, 0, 9}, {299, 299, 9}, 1e-9, 10, 10},     // down to the least
+        {{1e5f, 1e5f, 9}, {100010, 100010, 9}, 65536, -300.5, 250.5},
+        {{-3.4e38f, -3.4e38f, 9}, {3.4e38f, 3.4e38f, 9}, 1.25, 500, 300},
+    };
+    for (const auto& c : cases) {
+        const CameraView opening = frame_camera(c.lower, c.upper, 1024, 700);
+        const CameraLook look =
+            zoomed_look({1.0, opening.center_x, opening.center_y}, opening, 700, c.factor, c.from_x, c.from_y);
+        EXPECT_EQ(look.zoom, std::clamp(c.factor, kLeastZoom, kMostZoom));
+        const CameraView closer = closer_camera(opening, look);
+        const double unit = units_per_pixel(closer, 700);
+        const double was_unit = units_per_pixel(opening, 700);
+        const double shown[2] = {opening.center_x + c.from_x * was_unit, opening.center_y + c.from_y * was_unit};
+        EXPECT_NEAR(closer.center_x + c.from_x * unit, shown[0], 1e-9 * std::max(std::fabs(shown[0]), unit));
+        EXPECT_NEAR(closer.center_y + c.from_y * unit, shown[1], 1e-9 * std::max(std::fabs(shown[1]), unit));
+        EXPECT_LE(std::max(std::fabs(closer.center_x - closer.origin_x), std::fabs(closer.center_y - closer.origin_y)),
+                  65 * 700 * unit);
+        for (const double value : {closer.center_x - closer.origin_x, closer.center_y - closer.origin_y,
+                                   closer.distance, closer.far_plane}) {
+            EXPECT_LT(std::fabs(value / closer.scale), kModerateMagnitude);
+        }
+    }
 }
 
 }  // namespace

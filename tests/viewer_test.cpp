@@ -159,6 +159,50 @@ TEST_F(ViewerTest, DrawsTheOutlineInRedAndThePointsInBlueOverIt) {
     EXPECT_EQ(gl_recording.matrix_depth, 0);
 }
 
+// s goes from the opening picture to the first step and on, past the last
+// back to the opening picture; b goes back (from the end to the last
+// step); e ends. The words of the step shown stand first; a program with
+// no recorded run says so.
+TEST_F(ViewerTest, StepKeysWalkTheRecordedSteps) {
+    const Point points[3] = {{0, 0, 9}, {4, 0, 9}, {0, 4, 9}};
+    for (const Point& p : points) add_point(p, 2);
+    Point hull[6];
+    const StepLog::Recorded three_pushes = [](const Point* p, Point*, std::int32_t, StepRecorder& steps) {
+        for (int i = 0; i < 3; ++i) steps.push(p[i]);
+        return std::int32_t{3};
+    };
+    char* argv[] = {nullptr};
+    const struct {
+        const StepLog::Recorded recorded;
+        unsigned char key;
+        const char* words;  // "": the opening picture, without words
+    } presses[] = {
+        {three_pushes, 's', "korak 1/3: tacka (0, 0) stavljena na stek"},
+        {three_pushes, 'S', "korak 2/3: tacka (4, 0) stavljena na stek"},
+        {three_pushes, 'b', "korak 1/3: tacka (0, 0) stavljena na stek"},
+        {three_pushes, 'e', ""},
+        {three_pushes, 'b', "korak 3/3: tacka (0, 4) stavljena na stek"},
+        {three_pushes, 's', ""},
+        {nullptr, 's', "ovaj algoritam ne javlja svoje korake"},
+        {nullptr, 'e', ""},
+    };
+    StepLog::Recorded shown = presses[0].recorded;
+    offer_steps({shown, points, hull, 3});
+    show_scene(0, argv);
+    for (const auto& press : presses) {
+        if (press.recorded != shown) {
+            shown = press.recorded;
+            offer_steps({shown, points, hull, 3});
+            show_scene(0, argv);
+        }
+        gl_recording.text.clear();
+        on_key(press.key, 0, 0);
+        on_display();
+        EXPECT_EQ(gl_recording.text.empty() ? "" : gl_recording.text.front(), press.words) << press.key;
+    }
+    offer_steps({});
+}
+
 TEST_F(ViewerTest, EmptySceneShowsAClearedFrameOnly) {
     on_display();
     EXPECT_TRUE(gl_recording.shapes.empty());

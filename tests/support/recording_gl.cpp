@@ -89,6 +89,22 @@ void glutMainLoop() {
 }
 void glutSwapBuffers() { ++gl_recording.frames_shown; }
 void glutReshapeWindow(int w, int h) { gl_recording.reshape_asked = {w, h}; }
+void glutKeyboardFunc(void (*)(unsigned char, int, int)) {}
+void glutSpecialFunc(void (*)(int, int, int)) {}
+void glutMouseFunc(void (*)(int, int, int, int)) {}
+void glutMotionFunc(void (*)(int, int)) {}
+void glutMouseWheelFunc(void (*)(int, int, int, int)) {}
+void glutTimerFunc(unsigned int, void (*)(int), int) {}
+void glutPostRedisplay() { ++gl_recording.redisplays_asked; }
+void gluOrtho2D(GLdouble, GLdouble, GLdouble, GLdouble) {}
+void glRecti(GLint, GLint, GLint, GLint) {}
+void glEnable(GLenum) {}
+void glDisable(GLenum) {}
+void glBlendFunc(GLenum, GLenum) {}
+void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat) { gl_recording.colour = {r, g, b}; }
+void glRasterPos2i(GLint, GLint) {}
+void glutBitmapString(void*, const unsigned char* text) { gl_recording.text.emplace_back(reinterpret_cast<const char*>(text)); }
+void* glutBitmap8By13 = nullptr;
 }
 
 void watch_window() { gl_recording.window_watched = true; }

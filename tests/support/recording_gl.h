@@ -48,6 +48,8 @@ struct GlRecording {
     int clears = 0;
     int frames_shown = 0;
     int matrix_depth = 0;
+    std::vector<std::string> text;  // each glutBitmapString
+    int redisplays_asked = 0;
 
     void clear() { *this = GlRecording{}; }
 };

@@ -4,8 +4,9 @@
 # program's status and message, and no picture, on a bad one. A run ended
 # by each signal ends the program before it logs, and the server. No
 # process and no work folder is left behind in any case (TMPDIR has a blank
-# in its name). Then odd picture names, which are drawn, and bad settings,
-# which are refused before anything runs.
+# in its name). Then odd picture names, which are drawn, the steps as an
+# animation and as a series, and bad settings, which are refused before
+# anything runs.
 #   snapshot_test.sh SNAPSHOT PROGRAM
 snapshot=$1
 program=$2
@@ -76,6 +77,20 @@ for name in "it's \"a\" b.png" "-dash.png" $'two\nlines.png'; do
 done
 leftovers "odd names"
 
+# --steps: the steps, then the opening picture last, as a GIF and as a
+# numbered series; each step's picture differs from the one before.
+"$snapshot" --steps "$program" steps.gif 2>err.txt || fail "--steps gif: $(cat err.txt)"
+convert steps.gif -coalesce frame-%03d.png || fail "--steps gif: not a GIF"
+frames=(frame-*.png)
+(( ${#frames[@]} > 2 )) || fail "--steps gif: ${#frames[@]} frames"
+[[ $(pixels "${frames[-1]}") == "$reference" ]] || fail "--steps gif: the last frame is not the opening picture"
+[[ $(pixels "${frames[0]}") != "$(pixels "${frames[1]}")" ]] || fail "--steps gif: two steps look the same"
+"$snapshot" --steps "$program" steps.png 2>err.txt || fail "--steps png: $(cat err.txt)"
+series=(steps-*.png)
+[[ ${#series[@]} -eq ${#frames[@]} && ${series[0]} == steps-001.png ]] || fail "--steps png: ${series[*]}"
+[[ $(pixels "${series[-1]}") == "$reference" ]] || fail "--steps png: the last picture is not the opening one"
+leftovers "--steps"
+
 # refused STATUS MESSAGE [VAR=VALUE...] COMMAND...: ends with STATUS and
 # exactly MESSAGE on standard error, nothing on standard output.
 refused() {
@@ -97,6 +112,9 @@ refused 1 "snapshot: ne mogu da napravim privremeni direktorijum u '$work/none' 
 cp "$program" program.png
 refused 2 "snapshot: slika 'program.png' bi zamenila sam program" "$snapshot" ./program.png program.png
 refused 2 "snapshot: ime slike 'window.jpg' ne zavrsava se na .png" "$snapshot" "$program" window.jpg
+refused 2 "snapshot: ime animacije 'steps.jpg' ne zavrsava se na .gif ni na .png" "$snapshot" --steps "$program" steps.jpg
+refused 2 "snapshot: SNAPSHOT_STEPS='0' nije ceo broj koraka od 1 do 999999" \
+  SNAPSHOT_STEPS=0 "$snapshot" --steps "$program" t.gif
 refused 1 "snapshot: ne mogu da pisem u direktorijum 'missing'" "$snapshot" "$program" missing/t.png
 [[ ! -e hacked && ! -e t.png ]] || fail "a refused run wrote something"
 

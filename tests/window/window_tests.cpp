@@ -1,8 +1,9 @@
 // The hull programs in a real window on a virtual X server: size and place of
 // the window, the log line written before it opens, every point and the hull
 // outline where the camera puts them (before and after a resize, or after
-// growing past what the renderer holds), the end of the program however the
-// window goes, and the programs' own words for a display that cannot be used.
+// growing past what the renderer holds), the keys that step and zoom and
+// bring the opening picture back, the end of the program however the window
+// goes, and the programs' own words for a display that cannot be used.
 //
 //   tests/window/with_xvfb.sh -screen 0 1280x1024x24 -- window_tests [gtest options] PROGRAM LABEL
 //     (LABEL: "n^3" or "n*logn"). The suites *UnderWindowManager need a
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -229,6 +231,51 @@ TEST_P(ProgramWindow, ShowsThePointsAndTheHullInEverySizeAndClosesCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
                          [](const testing::TestParamInfo<NamedScene>& info) { return std::string(info.param.name); });
+
+// --- Looking closer and stepping ------------------------------------------
+
+// A step (s), a zoom (+, a wheel notch) change the picture; the end (e) and
+// the opening framing (0) bring back the very picture the window opened
+// with, which is the designed one.
+TEST(WindowKeys, StepsAndZoomReturnToTheOpeningPicture) {
+    WindowUnderTest under_test(kScenes[0].scene);
+    const WindowId window = under_test.wait_until_shown();
+    ASSERT_NE(window, kNoWindow);
+    const std::optional<Picture> opening = display->grab(window);
+    ASSERT_TRUE(opening.has_value());
+    const std::string id = std::to_string(window);
+    const struct {
+        std::vector<std::string> xdotool;
+        bool opening_again;
+    } presses[] = {
+        {{"key", "--window", id, "s"}, false},
+        {{"key", "--window", id, "s"}, false},
+        {{"key", "--window", id, "e"}, true},
+        {{"key", "--window", id, "plus"}, false},
+        {{"key", "--window", id, "0"}, true},
+        {{"mousemove", "--window", id, "300", "200", "click", "4"}, false},
+        {{"key", "--window", id, "0"}, true},
+    };
+    for (const auto& press : presses) {
+        launch::Command xdotool;
+        xdotool.program = "xdotool";
+        xdotool.arguments = press.xdotool;
+        const launch::Result pressed = launch::run(xdotool, kExitTimeout);
+        ASSERT_TRUE(pressed.in_time && pressed.ending.exited && pressed.ending.status == 0) << press.xdotool[3];
+        bool same = !press.opening_again;
+        const auto deadline = std::chrono::steady_clock::now() + kPictureTimeout;
+        while (same != press.opening_again && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(50ms);
+            const std::optional<Picture> now = display->grab(window);
+            same = now && now->rgb == opening->rgb;
+        }
+        EXPECT_EQ(same, press.opening_again) << "after " << press.xdotool.back();
+    }
+    display->request_close(window);
+    ASSERT_TRUE(under_test.run().wait_for_exit(kExitTimeout));
+    EXPECT_EQ(under_test.run().exit_status(), 0);
+    EXPECT_EQ(under_test.errors(), "");
+}
 
 // --- The end of the program however the window goes ----------------------
 
