@@ -1,5 +1,7 @@
 #include "turn.h"
 
+#include "lanes.h"
+
 #include <gmpxx.h>
 
 #include <algorithm>
@@ -33,8 +35,48 @@ int undecided_cross_sign(const Point& a, const Point& b, const Point& c, const P
     return exact_cross_sign(a, b, c, d);
 }
 
+namespace {
+
+// is_small_integer lane by lane.
+template <class V>
+[[gnu::always_inline]] inline auto small_integer_lanes(const V& v) {
+    const V magnitude = stdx::abs(v);
+    const V rounded = (magnitude + V(8388608.0f)) - V(8388608.0f);
+    return magnitude < V(16777216.0f) && (magnitude >= V(8388608.0f) || rounded == magnitude);
+}
+
+}  // namespace
+
 SetTurns SetTurns::of(const Point* points, std::int32_t n) {
-    const auto [min_x, max_x] = std::minmax_element(points, points + n, [](const Point& p, const Point& q) { return p.x < q.x; });
-    const auto [min_y, max_y] = std::minmax_element(points, points + n, [](const Point& p, const Point& q) { return p.y < q.y; });
-    return SetTurns(static_cast<double>(max_x->x) - min_x->x, static_cast<double>(max_y->y) - min_y->y);
+    using V = Lanes<float>;
+    constexpr auto kWidth = static_cast<std::int32_t>(V::size());
+    float min_x = points[0].x, max_x = min_x, min_y = points[0].y, max_y = min_y;
+    bool small_integers = true;
+    std::int32_t i = 0;
+    if (n >= kWidth) {
+        V low_x = min_x, high_x = min_x, low_y = min_y, high_y = min_y;
+        auto integers = low_x == low_x;
+        for (; i + kWidth <= n; i += kWidth) {
+            const V x = load_coordinate<V>(points + i), y = load_coordinate<V, true>(points + i);
+            low_x = stdx::min(low_x, x);
+            high_x = stdx::max(high_x, x);
+            low_y = stdx::min(low_y, y);
+            high_y = stdx::max(high_y, y);
+            integers = integers && small_integer_lanes(x) && small_integer_lanes(y);
+        }
+        min_x = stdx::hmin(low_x);
+        max_x = stdx::hmax(high_x);
+        min_y = stdx::hmin(low_y);
+        max_y = stdx::hmax(high_y);
+        small_integers = stdx::all_of(integers);
+    }
+    for (; i < n; ++i) {
+        const float x = points[i].x, y = points[i].y;
+        min_x = std::min(min_x, x);
+        max_x = std::max(max_x, x);
+        min_y = std::min(min_y, y);
+        max_y = std::max(max_y, y);
+        small_integers = small_integers && is_small_integer(x) && is_small_integer(y);
+    }
+    return SetTurns(static_cast<double>(max_x) - min_x, static_cast<double>(max_y) - min_y, small_integers);
 }
