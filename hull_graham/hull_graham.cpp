@@ -48,9 +48,8 @@ std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& step
     // the order (the farthest on the last ray) is a corner; a point that
     // does not lie strictly right of the line from the top of the stack to
     // it lies in the triangle of the pivot, the top and the last point, so
-    // it is no corner and is passed over with that one test (as CGAL's
-    // Graham-Andrew scan passes over such points); the last point itself
-    // is taken at the end.
+    // it is no corner and is passed over with that one test; the last point
+    // itself is taken at the end.
     steps.phase(StepPhase::stack_pass);
     hull[0] = points[pivot];
     steps.push(hull[0]);
