@@ -43,8 +43,8 @@
 //     7u (1 - u) P gives |D| (1 - u) > 7u (1 - u)^2 P > 2kP.
 // Where neither decides, the sign is found exactly: on integers below 2^24
 // in magnitude the plain evaluation is exact (differences below 2^25,
-// products below 2^50, their difference below 2^51), elsewhere integer
-// arithmetic decides (exact_cross_sign).
+// products below 2^50, their difference below 2^51), elsewhere the exact
+// sum of the products' parts decides (exact_cross_sign).
 #pragma once
 
 #include "point.h"
@@ -95,8 +95,10 @@ inline std::int32_t plain_right_turn(Point p1, Point p2, Point p3) {
     return plain_turn_cross(p1, p2, p3) < 0.0 ? 1 : 0;
 }
 
-// Sign of (b - a) x (d - c) by integer arithmetic alone: every finite float
-// times 2^149 is an integer. Slow; the last resort of cross_sign.
+// Sign of (b - a) x (d - c), exactly: each difference split into a double
+// and its rounding error, the products of those parts split likewise, and
+// the 16 parts summed without rounding (an expansion of doubles in automatic
+// storage). Slower than the filters; the last resort of cross_sign.
 int exact_cross_sign(const Point& a, const Point& b, const Point& c, const Point& d);
 
 // Where a threshold could not decide: zero directions and a direction
