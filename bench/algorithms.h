@@ -5,6 +5,9 @@
 #include "capacities.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
+#include "hull_graham_profile.h"
+#include "hull_jarvis_profile.h"
+#include "hull_quick_profile.h"
 #include "straightforward.h"
 
 #include <cstdint>
@@ -32,6 +35,9 @@ struct Algorithm {
 inline constexpr Algorithm kAlgorithms[] = {
     {"brute_force", kHullBrute.hull, kHullBrutePointCapacity, Growth::cubic},
     {"monotone_chain", kHullChain.hull, kHullChainPointCapacity},
+    {"graham", kHullGraham.hull, kHullGrahamPointCapacity},
+    {"jarvis", kHullJarvis.hull, kHullJarvisPointCapacity, Growth::n_h},
+    {"quick", kHullQuick.hull, kHullQuickPointCapacity},
 };
 
 // The yardsticks, each named after the algorithm it measures, timed per

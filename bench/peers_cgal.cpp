@@ -59,6 +59,11 @@ std::vector<Contender> cgal_contenders() {
         {"cgal_bykat", Input::sorted, Growth::n_log_n, timed([](auto... a) { return CGAL::ch_bykat(a...); })},
         {"cgal_graham_andrew", Input::file_order, Growth::n_log_n,
          timed([](auto... a) { return CGAL::ch_graham_andrew(a...); })},
+        // The same whole hull, its sort included, on the points as the
+        // programs pass them to their hull step: beside Graham's scan,
+        // which sorts them anew by angle.
+        {"cgal_graham_andrew_sorted", Input::sorted, Growth::n_log_n,
+         timed([](auto... a) { return CGAL::ch_graham_andrew(a...); })},
         {"cgal_convex_hull_2", Input::file_order, Growth::n_log_n,
          timed([](auto... a) { return CGAL::convex_hull_2(a...); })},
     };

@@ -1,6 +1,7 @@
 #include "line_batch.h"
 
 #include "column_scan.h"
+#include "point_order.h"
 
 #include <algorithm>
 
@@ -76,4 +77,33 @@ void line_sides(const SetTurns& turns, const Point& a, const Point& b, const Poi
         }
     }
     for (; k < n; ++k) sides[k] = static_cast<std::int8_t>(turns.turn_sign(a, b, points[k]));
+}
+
+std::int32_t farthest_left(const SetTurns& turns, const Point& a, const Point& b, const Point* points,
+                           std::int32_t n) {
+    // plain_turn_cross(a, b, p) with the direction a -> b taken once.
+    const double dx = static_cast<double>(b.x) - a.x, dy = static_cast<double>(b.y) - a.y;
+    const auto value = [&](const Point& p) {
+        return dx * (static_cast<double>(p.y) - a.y) - dy * (static_cast<double>(p.x) - a.x);
+    };
+    const double margin = turns.difference_bound();
+    const bool forward = compare_points(&a, &b) < 0;
+    std::int32_t best = 0;
+    double best_value = value(points[0]);
+    for (std::int32_t k = 1; k < n; ++k) {
+        const Point& p = points[k];
+        const double v = value(p);
+        if (v < best_value - margin) continue;  // surely nearer the line
+        if (!(v > best_value + margin)) {       // not surely farther: decide exactly
+            const int farther = turns.cross_sign(a, b, points[best], p);
+            if (farther < 0) continue;
+            if (farther == 0) {
+                const int along = compare_points(&p, &points[best]);
+                if (forward ? along <= 0 : along >= 0) continue;
+            }
+        }
+        best = k;
+        best_value = v;
+    }
+    return best;
 }

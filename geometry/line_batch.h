@@ -59,3 +59,14 @@ private:
 // threshold of a set holding a, b and the points.
 void line_sides(const SetTurns& turns, const Point& a, const Point& b, const Point* points, std::int32_t n,
                 std::int8_t* sides);
+
+// The index of the point of points[0 .. n-1] (n >= 1) farthest left of the
+// directed line a -> b, exactly: the greatest (b - a) x (p - a). Of points
+// equally far, the one farthest along a -> b (on a line parallel to a -> b
+// the order of compare_points, reversed where b precedes a), so that of a
+// side parallel to a -> b its far end is found, never a point inside it;
+// the first of copies. turns is the threshold of a set holding a, b and
+// the points: one comparison of plain values decides nearly every point,
+// the exact cross_sign those within its difference bound.
+std::int32_t farthest_left(const SetTurns& turns, const Point& a, const Point& b, const Point* points,
+                           std::int32_t n);

@@ -43,8 +43,8 @@
 //     7u (1 - u) P gives |D| (1 - u) > 7u (1 - u)^2 P > 2kP.
 // Where neither decides, the sign is found exactly: on integers below 2^24
 // in magnitude the plain evaluation is exact (differences below 2^25,
-// products below 2^50, their difference below 2^51), elsewhere integer
-// arithmetic decides (exact_cross_sign).
+// products below 2^50, their difference below 2^51), elsewhere the exact
+// sum of the products' parts decides (exact_cross_sign).
 #pragma once
 
 #include "point.h"
@@ -95,8 +95,10 @@ inline std::int32_t plain_right_turn(Point p1, Point p2, Point p3) {
     return plain_turn_cross(p1, p2, p3) < 0.0 ? 1 : 0;
 }
 
-// Sign of (b - a) x (d - c) by integer arithmetic alone: every finite float
-// times 2^149 is an integer. Slow; the last resort of cross_sign.
+// Sign of (b - a) x (d - c), exactly: each difference split into a double
+// and its rounding error, the products of those parts split likewise, and
+// the 16 parts summed without rounding (an expansion of doubles in automatic
+// storage). Slower than the filters; the last resort of cross_sign.
 int exact_cross_sign(const Point& a, const Point& b, const Point& c, const Point& d);
 
 // Where a threshold could not decide: zero directions and a direction
@@ -129,21 +131,36 @@ inline int turn_sign(const Point& a, const Point& b, const Point& c) { return cr
 class SetTurns {
 public:
     // For a set whose coordinates span width_x = fl(max x - min x) and
-    // width_y = fl(max y - min y).
-    SetTurns(double width_x, double width_y)
-        : width_x_(width_x), width_y_(width_y), bound_(7.0 * kRoundoff * (width_x * width_y)) {}
-    // The extents of points[0 .. n-1], n >= 1.
+    // width_y = fl(max y - min y); small_integers: every coordinate is an
+    // integer of magnitude below 2^24 (is_small_integer), so that the plain
+    // value is exact and its sign decides where the threshold does not.
+    SetTurns(double width_x, double width_y, bool small_integers = false)
+        : width_x_(width_x), width_y_(width_y), bound_(7.0 * kRoundoff * (width_x * width_y)),
+          difference_bound_(24.0 * kRoundoff * (width_x * width_y)), small_integers_(small_integers) {}
+    // The extents of points[0 .. n-1], n >= 1, and whether they are all
+    // small integers, in one pass.
     static SetTurns of(const Point* points, std::int32_t n);
 
     double width_x() const { return width_x_; }
     double width_y() const { return width_y_; }
     // |plain value| above this decides its sign.
     double bound() const { return bound_; }
+    // Two plain values v and w of the set (plain_cross of any four of its
+    // points, exact values V and W): v > w + this (rounded) proves V > W,
+    // and V >= W implies v >= w - this (rounded). Why: with P = fl(W_x W_y)
+    // as above, |l|, |r| <= P, so |V - v| <= 2k'P + u|l - r| <= 8.02uP
+    // (k' = (1 - u)^-3 - 1 < 3.01u bounds |L - l| / |l|), and |v| <= 2P, so
+    // rounding w +- B errs by at most 2.01uP; B = fl(24uP) > 2 * 8.02uP +
+    // 2.01uP leaves room for both.
+    double difference_bound() const { return difference_bound_; }
+
+    bool small_integers() const { return small_integers_; }
 
     int cross_sign(const Point& a, const Point& b, const Point& c, const Point& d) const {
         const double value = plain_cross(a, b, c, d);
         if (value > bound_) return 1;
         if (value < -bound_) return -1;
+        if (small_integers_) return (value > 0.0) - (value < 0.0);
         return ::cross_sign(a, b, c, d);
     }
     int turn_sign(const Point& a, const Point& b, const Point& c) const { return cross_sign(a, b, a, c); }
@@ -152,9 +169,36 @@ public:
         const double value = plain_turn_cross(a, b, c);
         if (value < -bound_) return true;
         if (value > bound_) return false;
+        if (small_integers_) return value < 0.0;
         return ::turn_sign(a, b, c) < 0;
     }
 
 private:
-    double width_x_, width_y_, bound_;
+    double width_x_, width_y_, bound_, difference_bound_;
+    bool small_integers_;
+};
+
+// One directed line a -> b of a set against many points of the set: the
+// same exact turn as SetTurns::turn_sign(a, b, p), with the direction
+// b - a taken once (each value is plain_turn_cross(a, b, p), rounded alike).
+class SetLine {
+public:
+    SetLine(const SetTurns& turns, const Point& a, const Point& b)
+        : turns_(&turns), a_(a), b_(b), dx_(static_cast<double>(b.x) - a.x), dy_(static_cast<double>(b.y) - a.y) {}
+
+    // +1 where p lies strictly left of a -> b, -1 strictly right, 0 on it.
+    int side(const Point& p) const {
+        const double value = dx_ * (static_cast<double>(p.y) - a_.y) - dy_ * (static_cast<double>(p.x) - a_.x);
+        if (value > turns_->bound()) return 1;
+        if (value < -turns_->bound()) return -1;
+        if (turns_->small_integers()) return (value > 0.0) - (value < 0.0);
+        return ::turn_sign(a_, b_, p);
+    }
+    bool left(const Point& p) const { return side(p) > 0; }
+    bool right(const Point& p) const { return side(p) < 0; }
+
+private:
+    const SetTurns* turns_;
+    Point a_, b_;
+    double dx_, dy_;
 };

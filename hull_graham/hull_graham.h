@@ -3,6 +3,7 @@
 // turn strict.
 #pragma once
 
+#include "angular_order.h"
 #include "capacities.h"
 #include "hull_steps.h"
 #include "point.h"
@@ -10,8 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own.
-inline constexpr std::size_t kGrahamStackBytes = 0;
+// Stack that one call takes for arrays of its own: the angular order's two
+// arrays of keys (8 bytes per point each, for kLargestPointCapacity points);
+// the stack of the scan is the hull array itself.
+inline constexpr std::size_t kGrahamStackBytes = sizeof(AngularOrder);
+static_assert(AngularOrder::kCapacity >= kHullGrahamPointCapacity);
 
 // Hull of the first n points (sorted with compare_points,
 // 0 <= n <= kHullGrahamPointCapacity): the h vertices clockwise from points[0] into

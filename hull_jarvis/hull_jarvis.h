@@ -10,7 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own.
+// Stack that one call takes for arrays of its own: none (the march keeps
+// the current vertex and the candidate, and writes the hull as it goes).
 inline constexpr std::size_t kJarvisStackBytes = 0;
 
 // Hull of the first n points (sorted with compare_points,

@@ -11,8 +11,14 @@
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own.
-inline constexpr std::size_t kQuickStackBytes = 0;
+// Room of the scratch copy of the points, and so the largest n accepted.
+inline constexpr std::int32_t kQuickScratchCapacity = kHullQuickPointCapacity;
+// One side waiting to be searched: two indices into the scratch copy.
+inline constexpr std::size_t kQuickSideBytes = 2 * sizeof(std::int32_t);
+// Stack that one call takes for arrays of its own: the scratch copy of the
+// points and the stack of sides waiting (at most one per hull vertex).
+inline constexpr std::size_t kQuickStackBytes =
+    (sizeof(Point) + kQuickSideBytes) * static_cast<std::size_t>(kQuickScratchCapacity);
 
 // Hull of the first n points (sorted with compare_points,
 // 0 <= n <= kHullQuickPointCapacity): the h vertices clockwise from points[0] into

@@ -1,6 +1,7 @@
 // The hull algorithms' contracts: checked where the build asks for it (the
 // sanitizer build), a violation stops the program and names the condition.
 #include "hull_brute_force.h"
+#include "hull_check.h"
 #include "hull_monotone_chain.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,10 @@ TEST(Contracts, UnsortedInputOrTooManyPointsStopTheHulls) {
     EXPECT_DEATH(hull_monotone_chain(unsorted.data(), hull.data(), kChainScratchCapacity + 1),
                  "precondition violated: n >= 0 && n <= kChainScratchCapacity");
     EXPECT_DEATH(hull_brute_force(unsorted.data(), hull.data(), -1), "precondition violated");
+    for (const ChainOutlineHull& algorithm : kChainOutlineHulls) {
+        EXPECT_DEATH(algorithm.hull(unsorted.data(), hull.data(), 3), "precondition violated: is_sorted_by_position")
+            << algorithm.name;
+    }
 #endif
 }
 

@@ -1,11 +1,18 @@
-// What both hulls promise alike, on small sets written out by hand: the
+// What the hulls promise alike, on small sets written out by hand: the
 // corners, each once, from the least point in the hull's own direction (the
-// brute force counter-clockwise with a closing copy, the monotone chain
-// clockwise), in buffers of exactly the documented size. The generated
+// brute force counter-clockwise with a closing copy, the monotone chain and
+// the hulls of its outline clockwise), in buffers of exactly the documented
+// size. The generated
 // families and their oracles are in hull_families_test.cpp.
 #include "exact_reference.h"
 #include "hull_brute_force.h"
+#include "hull_check.h"
+#include "hull_graham.h"
+#include "hull_jarvis.h"
 #include "hull_monotone_chain.h"
+#include "hull_quick.h"
+#include "support/heap_count.h"
+#include "support/hull_families.h"
 #include "support/point_sets.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +34,18 @@ struct HullAlgorithm {
 
 void PrintTo(const HullAlgorithm& hull, std::ostream* out) { *out << hull.name; }
 
+// The monotone chain's outline: room for 2n - 2 vertices, two copies of
+// one position.
+std::size_t chain_room(std::int32_t n) { return static_cast<std::size_t>(std::max(1, 2 * n - 2)); }
+std::int32_t chain_copies(std::int32_t n) { return n == 1 ? 1 : 2; }
+
 const HullAlgorithm kHulls[] = {
     {"BruteForce", hull_brute_force, false, true, true,
      [](std::int32_t n) { return static_cast<std::size_t>(n) + 1; }, [](std::int32_t) { return 1; }},
-    {"MonotoneChain", hull_monotone_chain, true, false, false,
-     [](std::int32_t n) { return static_cast<std::size_t>(std::max(1, 2 * n - 2)); },
-     [](std::int32_t n) { return n == 1 ? 1 : 2; }},
+    {"MonotoneChain", hull_monotone_chain, true, false, false, chain_room, chain_copies},
+    {"Graham", hull_graham, true, false, false, chain_room, chain_copies},
+    {"Jarvis", hull_jarvis, true, false, false, chain_room, chain_copies},
+    {"Quick", hull_quick, true, false, false, chain_room, chain_copies},
 };
 
 struct Outcome {
@@ -154,6 +167,28 @@ TEST_P(BothHulls, CopiesTheInputPointsWithTheirColoursAlikeOnEveryRun) {
 
 INSTANTIATE_TEST_SUITE_P(Hulls, BothHulls, testing::ValuesIn(kHulls),
                          [](const testing::TestParamInfo<HullAlgorithm>& info) { return std::string(info.param.name); });
+
+// Each hull of the chain's outline on its largest sets (integers, decimals,
+// floats) and on sets where nearly every point is on the boundary: not one
+// allocation during the call. (The kernel's last resort, GMP on a turn no
+// bound decides, allocates through malloc; these sets do not reach it.)
+TEST(ChainOutlineHulls, AllocateNothingOnTheHeap) {
+    PointSets sets = chain_capacity();
+    for (std::vector<Point>& set : boundary_sets()) sets.push_back(std::move(set));
+    for (std::vector<Point>& set : sets) set = sorted(std::move(set));
+    const long counted = heap_allocations.load();
+    ::operator delete(::operator new(sizeof(int)));
+    ASSERT_EQ(heap_allocations.load() - counted, 1) << "operator new is not the counting one";
+    std::vector<Point> hull(2 * kHullChainPointCapacity);
+    for (const ChainOutlineHull& algorithm : kChainOutlineHulls) {
+        for (const std::vector<Point>& set : sets) {
+            const long before = heap_allocations.load();
+            const std::int32_t h = algorithm.hull(set.data(), hull.data(), static_cast<std::int32_t>(set.size()));
+            EXPECT_EQ(heap_allocations.load() - before, 0) << algorithm.name << " on " << set.size() << " points";
+            EXPECT_GE(h, 1);
+        }
+    }
+}
 
 TEST(HullBrute, ManyPointsOnSidesNeedNoEdgeList) {
     // A 21 x 21 grid: every side holds 21 points, far more accepted edges

@@ -1,8 +1,10 @@
 // The kernel's exact predicates against rational arithmetic on points built
 // to defeat a plain double evaluation, and against that plain evaluation
 // where it is exact: the turn of a triple, the cross product of two
-// directions, both against one threshold for a whole set, and many points
-// against one line at a time.
+// directions, both against one threshold for a whole set, many points
+// against one line at a time, the point farthest from a line and the order
+// by angle around a point.
+#include "angular_order.h"
 #include "exact_reference.h"
 #include "float_steps.h"
 #include "hull_brute_force.h"
@@ -234,21 +236,34 @@ PointSets unit_off_long_lines() {
     return sets;
 }
 
+const struct {
+    const char* what;
+    PointSets (*sets)();
+} kSetKinds[] = {
+    {"small integers, single-precision lanes", small_grids},
+    {"integers up to 3e6, double lanes", wide_grids},
+    {"integers a unit off long lines, double lanes", unit_off_long_lines},
+    {"rounded onto lines, lanes against the set's threshold", rounded_onto_lines},
+    {"built against double, lanes against the set's threshold", near_degenerate},
+};
+
+// Whether points[best] is the point farthest left of a -> b among
+// points[0 .. n-1] and, of those equally far, the last along a -> b.
+bool farthest_as_reference(const Point& a, const Point& b, const Point* points, std::int32_t n, std::int32_t best) {
+    for (std::int32_t k = 0; k < n; ++k) {
+        const int farther = reference_cross(a, b, points[best], points[k]);
+        const int along = compare_points(&points[k], &points[best]) * (compare_points(&a, &b) < 0 ? 1 : -1);
+        if (farther > 0 || (farther == 0 && along > 0)) return false;
+    }
+    return true;
+}
+
 // Many points against one line at a time, on sets of each kind of lanes:
-// the first point strictly right of every pair as the brute force scans, and
-// the side of every point, each as the reference decides.
+// the first point strictly right of every pair as the brute force scans,
+// the side of every point (in lanes and by SetLine) and the farthest point
+// from the line, each as the reference decides.
 TEST(TurnSign, PointsAgainstOneLineMatchRationalReference) {
-    const struct {
-        const char* what;
-        PointSets (*sets)();
-    } kinds[] = {
-        {"small integers, single-precision lanes", small_grids},
-        {"integers up to 3e6, double lanes", wide_grids},
-        {"integers a unit off long lines, double lanes", unit_off_long_lines},
-        {"rounded onto lines, lanes against the set's threshold", rounded_onto_lines},
-        {"built against double, lanes against the set's threshold", near_degenerate},
-    };
-    for (const auto& kind : kinds) {
+    for (const auto& kind : kSetKinds) {
         const PointSets sets = kind.sets();
         for (std::size_t s = 0; s < sets.size(); s += sets.size() > 13 ? 13 : 1) {
             const std::vector<Point>& points = sets[s];
@@ -266,12 +281,53 @@ TEST(TurnSign, PointsAgainstOneLineMatchRationalReference) {
                     ASSERT_EQ(columns.first_right(i, j), first) << kind.what << ", set " << s << ", pair " << i << " " << j;
                     if (i % 5 != 0) continue;
                     line_sides(turns, points[i], points[j], points.data(), n, sides.data());
+                    const SetLine line(turns, points[i], points[j]);
                     for (std::int32_t k = 0; k < n; ++k) {
-                        ASSERT_EQ(sides[static_cast<std::size_t>(k)], reference_turn(points[i], points[j], points[k]))
+                        const int expected = reference_turn(points[i], points[j], points[k]);
+                        ASSERT_EQ(sides[static_cast<std::size_t>(k)], expected)
+                            << kind.what << ", set " << s << ", pair " << i << " " << j << ", point " << k;
+                        ASSERT_EQ(line.side(points[k]), expected)
                             << kind.what << ", set " << s << ", pair " << i << " " << j << ", point " << k;
                     }
+                    if (j % 4 != 0 || same_position(points[i], points[j])) continue;
+                    ASSERT_TRUE(farthest_as_reference(points[i], points[j], points.data(), n,
+                                                      farthest_left(turns, points[i], points[j], points.data(), n)))
+                        << kind.what << ", set " << s << ", pair " << i << " " << j;
                 }
             }
+        }
+    }
+}
+
+// The order by angle around the lowest point (the leftmost of the lowest),
+// whole sets of every kind and the largest sets: each point not at the
+// pivot once, each next one counter-clockwise from the one before, or on
+// its ray and not nearer, as the reference decides.
+TEST(TurnSign, AngularOrderMatchesRationalReference) {
+    PointSets sets = chain_capacity();
+    for (const auto& kind : kSetKinds) {
+        for (std::vector<Point>& set : kind.sets()) sets.push_back(std::move(set));
+    }
+    static AngularOrder order;  // two arrays of keys for the largest set: too large for the test's stack
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        const std::vector<Point>& points = sets[s];
+        const auto n = static_cast<std::int32_t>(points.size());
+        if (n == 0) continue;
+        const Point pivot = *std::min_element(points.begin(), points.end(), [](const Point& a, const Point& b) {
+            return a.y < b.y || (a.y == b.y && a.x < b.x);
+        });
+        const std::int32_t m = order.sort(points.data(), n, pivot, SetTurns::of(points.data(), n));
+        ASSERT_EQ(m, std::count_if(points.begin(), points.end(), [&](const Point& p) { return !same_position(p, pivot); }))
+            << "set " << s;
+        std::vector<bool> seen(points.size());
+        for (std::int32_t i = 0; i < m; ++i) {
+            ASSERT_FALSE(seen[static_cast<std::size_t>(order[i])]) << "set " << s << ", place " << i;
+            seen[static_cast<std::size_t>(order[i])] = true;
+            if (i == 0) continue;
+            const Point& p = points[static_cast<std::size_t>(order[i - 1])];
+            const Point& q = points[static_cast<std::size_t>(order[i])];
+            const int turn = reference_turn(pivot, p, q);
+            ASSERT_TRUE(turn > 0 || (turn == 0 && !nearer_on_ray(pivot, q, p))) << "set " << s << ", place " << i;
         }
     }
 }
