@@ -1,5 +1,6 @@
 #include "hull_monotone_chain.h"
 
+#include "chain_pass.h"
 #include "contracts.h"
 #include "default_points.h"
 #include "hull_candidates.h"
@@ -13,31 +14,6 @@ std::int32_t is_right_turn(Point p1, Point p2, Point p3) {
 void append_chain(Point* hull, const Point* chain, std::int32_t k, std::int32_t m) {
     for (std::int32_t j = 1; j <= m - 2; ++j) hull[k + j - 1] = chain[j];
 }
-
-namespace {
-
-// One chain over the marked points, in the order of its pass, into
-// chain[0 ..]: before each point is appended, every point that would not
-// make a strict right turn with its neighbours is dropped, which leaves the
-// same chain as appending first and then dropping the middle one of the
-// last three. At least two points are marked; returns the chain's length.
-template <class Marked>
-std::int32_t build_chain(const Point* points, Marked marked, Point* chain, const SetTurns& turns) {
-    std::int32_t i = 0;
-    marked.next(i);
-    chain[0] = points[i];
-    marked.next(i);
-    chain[1] = points[i];
-    std::int32_t m = 2;
-    while (marked.next(i)) {
-        const Point& next = points[i];
-        while (m >= 2 && !turns.right_turn(chain[m - 2], chain[m - 1], next)) --m;
-        chain[m++] = next;
-    }
-    return m;
-}
-
-}  // namespace
 
 std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t n) {
     HULL_PRECONDITION(n >= 0 && n <= kChainScratchCapacity);
@@ -60,8 +36,9 @@ std::int32_t hull_monotone_chain(const Point* points, Point* hull, std::int32_t 
     HullCandidates marks;
     const SetTurns turns = mark_hull_candidates(points, n, marks);
     const std::int32_t words = (n + 63) / 64;
-    const std::int32_t k = build_chain(points, MarkedPoints<true>(marks.upper, words), hull, turns);
-    const std::int32_t m = build_chain(points, MarkedPoints<false>(marks.lower, words), scratch.data(), turns);
+    NoSteps steps;
+    const std::int32_t k = build_chain(points, MarkedPoints<true>(marks.upper, words), hull, turns, steps);
+    const std::int32_t m = build_chain(points, MarkedPoints<false>(marks.lower, words), scratch.data(), turns, steps);
     append_chain(hull, scratch.data(), k, m);
     const std::int32_t h = k + m - 2;
     // The promised polygon: from the first point in sort order, strictly
