@@ -4,8 +4,8 @@
 #include "contracts.h"
 #include "default_points.h"
 #include "hull_monotone_chain.h"
-#include "point_order.h"
 #include "one_position.h"
+#include "point_order.h"
 #include "polygon_checks.h"
 #include "turn.h"
 
