@@ -5,6 +5,8 @@
 #include "capacities.h"
 #include "hull_brute_profile.h"
 #include "hull_chain_profile.h"
+#include "hull_chan_profile.h"
+#include "hull_ks_profile.h"
 #include "straightforward.h"
 
 #include <cstdint>
@@ -32,6 +34,8 @@ struct Algorithm {
 inline constexpr Algorithm kAlgorithms[] = {
     {"brute_force", kHullBrute.hull, kHullBrutePointCapacity, Growth::cubic},
     {"monotone_chain", kHullChain.hull, kHullChainPointCapacity},
+    {"chan", kHullChan.hull, kHullChanPointCapacity, Growth::n_log_n},
+    {"ks", kHullKs.hull, kHullKsPointCapacity, Growth::n_log_n},
 };
 
 // The yardsticks, each named after the algorithm it measures, timed per
