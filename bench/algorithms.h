@@ -8,6 +8,8 @@
 #include "hull_graham_profile.h"
 #include "hull_jarvis_profile.h"
 #include "hull_quick_profile.h"
+#include "hull_chan_profile.h"
+#include "hull_ks_profile.h"
 #include "straightforward.h"
 
 #include <cstdint>
@@ -38,6 +40,8 @@ inline constexpr Algorithm kAlgorithms[] = {
     {"graham", kHullGraham.hull, kHullGrahamPointCapacity},
     {"jarvis", kHullJarvis.hull, kHullJarvisPointCapacity, Growth::n_h},
     {"quick", kHullQuick.hull, kHullQuickPointCapacity},
+    {"chan", kHullChan.hull, kHullChanPointCapacity, Growth::n_log_n},
+    {"ks", kHullKs.hull, kHullKsPointCapacity, Growth::n_log_n},
 };
 
 // The yardsticks, each named after the algorithm it measures, timed per

@@ -125,6 +125,21 @@ inline int cross_sign(const Point& a, const Point& b, const Point& c, const Poin
 // The exact turn of a -> b -> c: +1 counter-clockwise, -1 clockwise, 0 collinear.
 inline int turn_sign(const Point& a, const Point& b, const Point& c) { return cross_sign(a, b, a, c); }
 
+// A direction from one point to another with the two differences of the
+// plain evaluation, each rounded once: kept where a direction is compared
+// with others again and again (SetTurns::cross_sign), so that a comparison
+// rounds only the two products and their difference, as plain_cross does.
+// The points must outlive it.
+struct PlainDirection {
+    double dx, dy;
+    const Point* from;
+    const Point* to;
+};
+
+inline PlainDirection plain_direction(const Point& from, const Point& to) {
+    return {static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y, &from, &to};
+}
+
 // The same predicates for points of one set, against one threshold computed
 // for the whole set from its extents: one comparison decides nearly every
 // evaluation, cross_sign the rest.
@@ -162,6 +177,14 @@ public:
         if (value < -bound_) return -1;
         if (small_integers_) return (value > 0.0) - (value < 0.0);
         return ::cross_sign(a, b, c, d);
+    }
+    // cross_sign(*d.from, *d.to, *e.from, *e.to): the same plain value from
+    // the differences kept, so the same decision.
+    int cross_sign(const PlainDirection& d, const PlainDirection& e) const {
+        const double value = d.dx * e.dy - d.dy * e.dx;
+        if (value > bound_) return 1;
+        if (value < -bound_) return -1;
+        return ::cross_sign(*d.from, *d.to, *e.from, *e.to);
     }
     int turn_sign(const Point& a, const Point& b, const Point& c) const { return cross_sign(a, b, a, c); }
     // c strictly right of a -> b (a -> b -> c turns clockwise).

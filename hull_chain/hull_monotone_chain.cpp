@@ -1,5 +1,6 @@
 #include "hull_monotone_chain.h"
 
+#include "chain_pass.h"
 #include "contracts.h"
 #include "default_points.h"
 #include "hull_candidates.h"
@@ -15,42 +16,6 @@ void append_chain(Point* hull, const Point* chain, std::int32_t k, std::int32_t 
 }
 
 namespace {
-
-// Whether a -> b -> c turns strictly right; the turn is told to steps with
-// its exact sign, which only a recorded run computes.
-template <class Steps>
-bool right_turn_told(const SetTurns& turns, const Point& a, const Point& b, const Point& c, Steps& steps) {
-    const bool right = turns.right_turn(a, b, c);
-    if constexpr (Steps::kRecording) steps.turn(a, b, c, right ? -1 : turns.turn_sign(a, b, c));
-    return right;
-}
-
-// One chain over the marked points, in the order of its pass, into
-// chain[0 ..]: before each point is appended, every point that would not
-// make a strict right turn with its neighbours is dropped, which leaves the
-// same chain as appending first and then dropping the middle one of the
-// last three. At least two points are marked; returns the chain's length.
-template <class Marked, class Steps>
-std::int32_t build_chain(const Point* points, Marked marked, Point* chain, const SetTurns& turns, Steps& steps) {
-    std::int32_t i = 0;
-    marked.next(i);
-    chain[0] = points[i];
-    steps.push(chain[0]);
-    marked.next(i);
-    chain[1] = points[i];
-    steps.push(chain[1]);
-    std::int32_t m = 2;
-    while (marked.next(i)) {
-        const Point& next = points[i];
-        while (m >= 2 && !right_turn_told(turns, chain[m - 2], chain[m - 1], next, steps)) {
-            steps.pop(chain[m - 1]);
-            --m;
-        }
-        chain[m++] = next;
-        steps.push(next);
-    }
-    return m;
-}
 
 template <class Steps>
 std::int32_t chain_hull(const Point* points, Point* hull, std::int32_t n, Steps& steps) {

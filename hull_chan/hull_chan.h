@@ -10,8 +10,17 @@
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own.
-inline constexpr std::size_t kChanStackBytes = 0;
+// Points in each group of the first round, 2^(2^3); m then grows to
+// 2^(2^4) and so on. Rounds of 4 and 16 points wrap over thousands of
+// groups only to find m too small (docs/hulls.md gives the counts).
+inline constexpr std::int32_t kChanFirstGroupSize = 256;
+// The most groups a round has, and so the room for their chains' lengths.
+inline constexpr std::int32_t kChanMostGroups =
+    (kHullChanPointCapacity + kChanFirstGroupSize - 1) / kChanFirstGroupSize;
+// Stack that one call takes for arrays of its own: the groups' upper and
+// lower chains, as many points as the input on each side, and their lengths.
+inline constexpr std::size_t kChanStackBytes =
+    2 * (sizeof(Point) * kHullChanPointCapacity + sizeof(std::int32_t) * kChanMostGroups);
 
 // Hull of the first n points (sorted with compare_points,
 // 0 <= n <= kHullChanPointCapacity): the h vertices clockwise from points[0] into

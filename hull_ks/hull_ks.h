@@ -6,12 +6,19 @@
 #include "capacities.h"
 #include "hull_steps.h"
 #include "point.h"
+#include "turn.h"
 
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own.
-inline constexpr std::size_t kKsStackBytes = 0;
+// Stack that one call takes for arrays of its own: the points in question
+// on both sides of the hull (the input and the two ends twice), the prune
+// and search's candidates, their pairs' directions and signs, and a side
+// per point.
+inline constexpr std::size_t kKsStackBytes =
+    2 * sizeof(Point) * (kHullKsPointCapacity + 2) +
+    (sizeof(PlainDirection) + sizeof(std::int8_t)) * (kHullKsPointCapacity / 2 + 1) +
+    sizeof(std::int8_t) * kHullKsPointCapacity;
 
 // Hull of the first n points (sorted with compare_points,
 // 0 <= n <= kHullKsPointCapacity): the h vertices clockwise from points[0] into

@@ -9,6 +9,7 @@
 #include "hull_check.h"
 #include "hull_monotone_chain.h"
 #include "straightforward.h"
+#include "support/allocation_count.h"
 #include "support/hull_families.h"
 #include "support/point_sets.h"
 #include "support/qconvex_runner.h"
@@ -77,6 +78,9 @@ const Family kFamilies[] = {
     {"FuzzCorpus", fuzz_corpus, kAll, false, 0},
     // Corners lost to rounding; buffers of exactly the documented size.
     {"RoundingTraps", rounding_traps, kAll, false, 0},
+    // Kirkpatrick and Seidel's recursion where a bridge ends at the end of
+    // its points; Chan's wrap over several rounds of groups.
+    {"RoundedCircles", rounded_circles, kAllButBrute, false, 0},
 };
 
 // Seconds long even in the release build: named Slow/..., labelled slow in CTest.
@@ -158,6 +162,27 @@ TEST_P(HullFamilies, EveryOracleAgrees) {
 const auto kFamilyName = [](const testing::TestParamInfo<Family>& info) { return std::string(info.param.name); };
 INSTANTIATE_TEST_SUITE_P(Families, HullFamilies, testing::ValuesIn(kFamilies), kFamilyName);
 INSTANTIATE_TEST_SUITE_P(Slow, HullFamilies, testing::ValuesIn(kSlowFamilies), kFamilyName);
+
+// A hull call takes nothing from the heap: its scratch lives in the call's
+// automatic storage. The sets take each hull through its paths: its
+// program's capacity, most points corners, long straight sides, copies.
+TEST(HullCalls, TakeNothingFromTheHeap) {
+    const long counted = allocations_so_far();
+    ::operator delete(::operator new(sizeof(int)));
+    ASSERT_EQ(allocations_so_far() - counted, 1) << "operator new is not the counting one";
+    for (PointSets (*family)() : {chain_capacity, rounded_circles, boundary_sets}) {
+        for (const std::vector<Point>& set : family()) {
+            const std::vector<Point> points = sorted(set);
+            const auto n = static_cast<std::int32_t>(points.size());
+            std::vector<Point> hull(2 * points.size() + 2);
+            for (const ChainOutlineHull& outline : kChainOutlineHulls) {
+                const long before = allocations_so_far();
+                outline.hull(points.data(), hull.data(), n);
+                EXPECT_EQ(allocations_so_far() - before, 0) << outline.name << ", n = " << n;
+            }
+        }
+    }
+}
 
 // The qconvex harness itself: its indices are read back, and a flat set is
 // reported as qconvex's refusal.

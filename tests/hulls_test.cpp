@@ -6,12 +6,13 @@
 // families and their oracles are in hull_families_test.cpp.
 #include "exact_reference.h"
 #include "hull_brute_force.h"
+#include "hull_chan.h"
 #include "hull_check.h"
 #include "hull_graham.h"
 #include "hull_jarvis.h"
+#include "hull_ks.h"
 #include "hull_monotone_chain.h"
 #include "hull_quick.h"
-#include "support/heap_count.h"
 #include "support/hull_families.h"
 #include "support/point_sets.h"
 
@@ -46,6 +47,8 @@ const HullAlgorithm kHulls[] = {
     {"Graham", hull_graham, true, false, false, chain_room, chain_copies},
     {"Jarvis", hull_jarvis, true, false, false, chain_room, chain_copies},
     {"Quick", hull_quick, true, false, false, chain_room, chain_copies},
+    {"Chan", hull_chan, true, false, false, chain_room, chain_copies},
+    {"Ks", hull_ks, true, false, false, chain_room, chain_copies},
 };
 
 struct Outcome {
@@ -167,28 +170,6 @@ TEST_P(BothHulls, CopiesTheInputPointsWithTheirColoursAlikeOnEveryRun) {
 
 INSTANTIATE_TEST_SUITE_P(Hulls, BothHulls, testing::ValuesIn(kHulls),
                          [](const testing::TestParamInfo<HullAlgorithm>& info) { return std::string(info.param.name); });
-
-// Each hull of the chain's outline on its largest sets (integers, decimals,
-// floats) and on sets where nearly every point is on the boundary: not one
-// allocation during the call. (The kernel's last resort, GMP on a turn no
-// bound decides, allocates through malloc; these sets do not reach it.)
-TEST(ChainOutlineHulls, AllocateNothingOnTheHeap) {
-    PointSets sets = chain_capacity();
-    for (std::vector<Point>& set : boundary_sets()) sets.push_back(std::move(set));
-    for (std::vector<Point>& set : sets) set = sorted(std::move(set));
-    const long counted = heap_allocations.load();
-    ::operator delete(::operator new(sizeof(int)));
-    ASSERT_EQ(heap_allocations.load() - counted, 1) << "operator new is not the counting one";
-    std::vector<Point> hull(2 * kHullChainPointCapacity);
-    for (const ChainOutlineHull& algorithm : kChainOutlineHulls) {
-        for (const std::vector<Point>& set : sets) {
-            const long before = heap_allocations.load();
-            const std::int32_t h = algorithm.hull(set.data(), hull.data(), static_cast<std::int32_t>(set.size()));
-            EXPECT_EQ(heap_allocations.load() - before, 0) << algorithm.name << " on " << set.size() << " points";
-            EXPECT_GE(h, 1);
-        }
-    }
-}
 
 TEST(HullBrute, ManyPointsOnSidesNeedNoEdgeList) {
     // A 21 x 21 grid: every side holds 21 points, far more accepted edges

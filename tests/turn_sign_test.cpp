@@ -191,8 +191,9 @@ TEST(TurnSign, MatchesRationalReferenceOnNearDegenerateTriples) {
 
 // The cross product of two directions, what compares distances from a line
 // and slopes, on quadruples as hard as the triples: alone, and against the
-// threshold of the set of its four points, which decides only what is true
-// and leaves the rest to the exact test.
+// threshold of the set of its four points (from the points or from their
+// kept differences), which decides only what is true and leaves the rest to
+// the exact test.
 TEST(TurnSign, CrossOfTwoDirectionsMatchesRationalReference) {
     NearDegenerateTriples quads(4096);
     int zeros = 0, naive_wrong = 0, undecided = 0;
@@ -209,6 +210,7 @@ TEST(TurnSign, CrossOfTwoDirectionsMatchesRationalReference) {
         const std::array<Point, 4> set{a, b, c, d};
         const SetTurns turns = SetTurns::of(set.data(), 4);
         ASSERT_EQ(turns.cross_sign(a, b, c, d), expected) << i;
+        ASSERT_EQ(turns.cross_sign(plain_direction(a, b), plain_direction(c, d)), expected) << i;
         ASSERT_EQ(turns.right_turn(a, b, d), reference_turn(a, b, d) < 0) << i;
         const double plain = plain_cross(a, b, c, d);
         zeros += expected == 0;

@@ -400,6 +400,24 @@ PointSets chain_capacity() {
             mixed_set(rng, kHullChainPointCapacity, wide_float(rng), kRepeats)};
 }
 
+PointSets rounded_circles() {
+    std::mt19937 rng(360);
+    PointSets sets;
+    for (int s = 0; s < 44; ++s) {
+        const bool wide = s % 11 == 0;
+        const double radius = wide ? 10000 : 100 + s % 2;
+        const int angles = wide ? 100000 : 360;
+        std::uniform_int_distribution<int> angle(0, angles - 1);
+        std::vector<Point> points;
+        for (int i = 0, n = wide ? 300 + 100 * s / 11 : 30 + (s * 97) % 171; i < n; ++i) {
+            const double turn = 2 * 3.14159265358979 * angle(rng) / angles;
+            points.push_back(pt(std::round(radius * std::cos(turn)), std::round(radius * std::sin(turn))));
+        }
+        sets.push_back(std::move(points));
+    }
+    return sets;
+}
+
 PointSets brute_force_capacity() {
     std::mt19937 rng(7);
     return {random_grid_points(rng, kHullBrutePointCapacity, 300)};

@@ -69,6 +69,11 @@ PointSets larger_sets();
 // The largest set hull_chain takes: integers, decimals and floats.
 PointSets chain_capacity();
 
+// Points of circles of radius 100, 101 and 10^4 at random whole angles
+// (360 or 10^5 of a turn), rounded to integers, repeats among them: most
+// points are corners, neighbouring ones nearly in line.
+PointSets rounded_circles();
+
 // The largest set hull_brute takes, integers as the generator writes them.
 PointSets brute_force_capacity();
 
