@@ -276,6 +276,16 @@ bool wrap_side(const Groups& groups, Side side, const SetTurns& turns, Point* hu
     }
 }
 
+// The first round's m: kChanFirstGroupSize for speed. A recorded run starts
+// from 4 where the groups' lengths fit (then from 16), so that on the small
+// sets a student steps through, the wrap over several groups shows.
+template <class Steps>
+std::int32_t first_group_size(std::int32_t n) {
+    std::int32_t m = Steps::kRecording ? 4 : kChanFirstGroupSize;
+    while ((n + m - 1) / m > kChanMostGroups) m *= m;
+    return std::min(n, m);
+}
+
 template <class Steps>
 std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& steps) {
     HULL_PRECONDITION(n >= 0 && n <= kHullChanPointCapacity);
@@ -285,7 +295,7 @@ std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& step
     DefaultPoints<kHullChanPointCapacity> upper, lower;
     std::int32_t upper_lengths[kChanMostGroups], lower_lengths[kChanMostGroups];
     const SetTurns turns = SetTurns::of(points, n);
-    const std::int32_t first_size = std::min(n, kChanFirstGroupSize);
+    const std::int32_t first_size = first_group_size<Steps>(n);
     Groups groups{n, first_size, (n + first_size - 1) / first_size, {upper.data(), lower.data()},
                   {upper_lengths, lower_lengths}};
     steps.phase(StepPhase::groups);

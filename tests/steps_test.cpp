@@ -1,8 +1,13 @@
 // The steps each algorithm's recorded run tells, as the window replays them:
 // the stack (chain, hull so far) after every step that changes it, the
 // counts at the end, and the words of one step, on small sets written out
-// by hand. A new algorithm is one row per set.
+// by hand. A new algorithm is a row on the set that shows its steps best.
 #include "hull_brute_force.h"
+#include "hull_chan.h"
+#include "hull_graham.h"
+#include "hull_jarvis.h"
+#include "hull_ks.h"
+#include "hull_quick.h"
 #include "hull_monotone_chain.h"
 #include "step_record.h"
 #include "support/point_sets.h"
@@ -55,6 +60,37 @@ const StepRow kRows[] = {
       "0,0 50,0 45,15 35,25 25,30 15,25", "0,0 50,0 45,15 35,25 25,30 15,25 5,15"},
      "kraj rada, ukupno testova skretanja: 251, stavljanja na stek: 7, skidanja sa steka: 0", 8,
      "korak 9/81: par (0, 0) -> (50, 0) je ivica omotaca: nijedna tacka nije desno od njega"},
+    // The pivot (0, 0), then by angle; a point on the line from the top of
+    // the stack to the last point in the order is passed over with one test.
+    {"GrahamSquare", hull_graham_recorded, &kSquare,
+     {"0,0", "0,0 2,0", "0,0", "0,0 4,0", "0,0 4,0 4,4", "0,0 4,0 4,4 0,4"},
+     "kraj rada, ukupno testova skretanja: 9, stavljanja na stek: 5, skidanja sa steka: 1", 11,
+     "korak 12/17: (4, 0) -> (0, 4) -> (2, 2): tacke na jednoj pravoj; tacka (2, 2) odbacena, nije teme"},
+    {"JarvisDome", hull_jarvis_recorded, &kDome,
+     {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
+      "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
+     "kraj rada, ukupno testova skretanja: 63, stavljanja na stek: 7, skidanja sa steka: 0", 4,
+     "korak 5/35: kandidat za sledecu ivicu: (0, 0) -> (5, 15); ivica omotaca: (0, 0) -> (5, 15)"},
+    {"QuickDome", hull_quick_recorded, &kDome,
+     {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
+      "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
+     "kraj rada, ukupno testova skretanja: 43, stavljanja na stek: 7, skidanja sa steka: 0", 3,
+     "korak 4/23: ivica (0, 0) -> (50, 0), trazi se najdalja tacka van nje; najdalja tacka je (25, 30)"},
+    // Groups of 4: the upper side has more than 4 vertices, so the wrap is
+    // given up and one group of 16 holds the hull.
+    {"ChanDome", hull_chan_recorded, &kDome,
+     {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", ""},
+     "kraj rada, ukupno testova skretanja: 35, stavljanja na stek: 4, skidanja sa steka: 0", 8,
+     "korak 9/22: (0, 0) -> (5, 15) -> (25, 30): skretanje udesno; tangenta dodiruje grupu u tacki (50, 0)"},
+    // The column x = 0 straddles the first median line.
+    {"KsSquare", hull_ks_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
+     "kraj rada, ukupno testova skretanja: 17, stavljanja na stek: 4, skidanja sa steka: 0", 2,
+     "korak 3/7: prava podele x = 0; most preko prave podele: (0, 0) -> (0, 4)"},
+    {"KsDome", hull_ks_recorded, &kDome,
+     {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
+      "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
+     "kraj rada, ukupno testova skretanja: 56, stavljanja na stek: 7, skidanja sa steka: 0", 3,
+     "korak 4/11: prava podele x = 8; most preko prave podele: (5, 15) -> (15, 25)"},
 };
 
 class RecordedSteps : public testing::TestWithParam<StepRow> {};
