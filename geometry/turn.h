@@ -171,20 +171,22 @@ public:
 
     bool small_integers() const { return small_integers_; }
 
-    int cross_sign(const Point& a, const Point& b, const Point& c, const Point& d) const {
-        const double value = plain_cross(a, b, c, d);
+    // The sign of a plain value of four of the set's points, where the
+    // bound or the set's small integers decide; exact() gives it elsewhere.
+    template <class Exact>
+    int sign_of(double value, Exact exact) const {
         if (value > bound_) return 1;
         if (value < -bound_) return -1;
         if (small_integers_) return (value > 0.0) - (value < 0.0);
-        return ::cross_sign(a, b, c, d);
+        return exact();
+    }
+    int cross_sign(const Point& a, const Point& b, const Point& c, const Point& d) const {
+        return sign_of(plain_cross(a, b, c, d), [&] { return ::cross_sign(a, b, c, d); });
     }
     // cross_sign(*d.from, *d.to, *e.from, *e.to): the same plain value from
     // the differences kept, so the same decision.
     int cross_sign(const PlainDirection& d, const PlainDirection& e) const {
-        const double value = d.dx * e.dy - d.dy * e.dx;
-        if (value > bound_) return 1;
-        if (value < -bound_) return -1;
-        return ::cross_sign(*d.from, *d.to, *e.from, *e.to);
+        return sign_of(d.dx * e.dy - d.dy * e.dx, [&] { return ::cross_sign(*d.from, *d.to, *e.from, *e.to); });
     }
     int turn_sign(const Point& a, const Point& b, const Point& c) const { return cross_sign(a, b, a, c); }
     // c strictly right of a -> b (a -> b -> c turns clockwise).
@@ -212,10 +214,7 @@ public:
     // +1 where p lies strictly left of a -> b, -1 strictly right, 0 on it.
     int side(const Point& p) const {
         const double value = dx_ * (static_cast<double>(p.y) - a_.y) - dy_ * (static_cast<double>(p.x) - a_.x);
-        if (value > turns_->bound()) return 1;
-        if (value < -turns_->bound()) return -1;
-        if (turns_->small_integers()) return (value > 0.0) - (value < 0.0);
-        return ::turn_sign(a_, b_, p);
+        return turns_->sign_of(value, [&] { return ::turn_sign(a_, b_, p); });
     }
     bool left(const Point& p) const { return side(p) > 0; }
     bool right(const Point& p) const { return side(p) < 0; }
