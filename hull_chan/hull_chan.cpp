@@ -10,7 +10,6 @@
 #include "turn.h"
 
 #include <algorithm>
-#include <ranges>
 #include <vector>
 
 // The hull is wrapped side by side, as the monotone chain builds it: the
@@ -213,13 +212,19 @@ struct ChainPoint {
 template <class Steps>
 std::int32_t tangent(const Point* chain, std::int32_t from, std::int32_t length, const Point& p, const SetTurns& turns,
                      Steps& steps) {
-    const auto candidates = std::views::iota(from, length - 1);
-    const auto ahead = [&](std::int32_t j) {
+    // Binary search for the first j in [from, length - 1) whose successor
+    // turns clockwise, length - 1 where none does.
+    std::int32_t low = from, high = length - 1;
+    while (low < high) {
+        const std::int32_t middle = low + (high - low) / 2;
         if constexpr (Steps::kRecording) steps.unseen_turns(1);
-        return turns.turn_sign(p, chain[j], chain[j + 1]) >= 0;
-    };
-    return from + static_cast<std::int32_t>(
-                      std::ranges::distance(candidates.begin(), std::ranges::partition_point(candidates, ahead)));
+        if (turns.turn_sign(p, chain[middle], chain[middle + 1]) >= 0) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
 }
 
 // One side of the hull by wrapping: from the first point of the side's
