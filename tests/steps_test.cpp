@@ -1,7 +1,7 @@
 // The steps each algorithm's recorded run tells, as the window replays them:
 // the stack (chain, hull so far) after every step that changes it, the
 // counts at the end, and the words of one step, on small sets written out
-// by hand. A new algorithm is a row on the set that shows its steps best.
+// by hand. A new algorithm is a row per set.
 #include "hull_brute_force.h"
 #include "hull_chan.h"
 #include "hull_graham.h"
@@ -66,16 +66,30 @@ const StepRow kRows[] = {
      {"0,0", "0,0 2,0", "0,0", "0,0 4,0", "0,0 4,0 4,4", "0,0 4,0 4,4 0,4"},
      "kraj rada, ukupno testova skretanja: 9, stavljanja na stek: 5, skidanja sa steka: 1", 11,
      "korak 12/17: (4, 0) -> (0, 4) -> (2, 2): tacke na jednoj pravoj; tacka (2, 2) odbacena, nije teme"},
+    {"GrahamDome", hull_graham_recorded, &kDome,
+     {"0,0", "0,0 50,0", "0,0 50,0 45,15", "0,0 50,0 45,15 35,25", "0,0 50,0 45,15 35,25 25,30",
+      "0,0 50,0 45,15 35,25 25,30 15,25", "0,0 50,0 45,15 35,25 25,30 15,25 5,15"},
+     "kraj rada, ukupno testova skretanja: 12, stavljanja na stek: 7, skidanja sa steka: 0", 3,
+     "korak 4/23: tacka (0, 0) stavljena na stek"},
+    {"JarvisSquare", hull_jarvis_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
+     "kraj rada, ukupno testova skretanja: 24, stavljanja na stek: 4, skidanja sa steka: 0", 3,
+     "korak 4/23: (0, 0) -> (4, 4) -> (0, 4): skretanje ulevo"},
     {"JarvisDome", hull_jarvis_recorded, &kDome,
      {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
       "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
      "kraj rada, ukupno testova skretanja: 63, stavljanja na stek: 7, skidanja sa steka: 0", 4,
      "korak 5/35: kandidat za sledecu ivicu: (0, 0) -> (5, 15); ivica omotaca: (0, 0) -> (5, 15)"},
+    {"QuickSquare", hull_quick_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
+     "kraj rada, ukupno testova skretanja: 11, stavljanja na stek: 4, skidanja sa steka: 0", 3,
+     "korak 4/13: ivica (0, 0) -> (4, 4), trazi se najdalja tacka van nje; najdalja tacka je (0, 4)"},
     {"QuickDome", hull_quick_recorded, &kDome,
      {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
       "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
      "kraj rada, ukupno testova skretanja: 43, stavljanja na stek: 7, skidanja sa steka: 0", 3,
      "korak 4/23: ivica (0, 0) -> (50, 0), trazi se najdalja tacka van nje; najdalja tacka je (25, 30)"},
+    {"ChanSquare", hull_chan_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
+     "kraj rada, ukupno testova skretanja: 15, stavljanja na stek: 4, skidanja sa steka: 0", 3,
+     "korak 4/17: obilazak omotaca od temena do temena"},
     // Groups of 4: the upper side has more than 4 vertices, so the wrap is
     // given up and one group of 16 holds the hull.
     {"ChanDome", hull_chan_recorded, &kDome,
