@@ -179,3 +179,14 @@ SetTurns mark_hull_candidates(const Point* points, std::int32_t n, HullCandidate
     }
     return turns;
 }
+
+std::int32_t keep_hull_candidates(const Point* points, std::int32_t n, const HullCandidates& marks, Point* kept) {
+    std::int32_t count = 0;
+    const std::int32_t words = (n + 63) / 64;
+    for (std::int32_t w = 0; w < words; ++w) {
+        for (std::uint64_t word = marks.upper[w] | marks.lower[w]; word != 0; word &= word - 1) {
+            kept[count++] = points[w * 64 + std::countr_zero(word)];
+        }
+    }
+    return count;
+}

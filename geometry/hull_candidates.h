@@ -43,6 +43,13 @@ struct HullCandidates {
 // circle) each one still goes to one chain only.
 SetTurns mark_hull_candidates(const Point* points, std::int32_t n, HullCandidates& marks);
 
+// The points marked on either chain, in sort order, into kept; returns how
+// many (the first and the last point among them). The hull of the points
+// kept is the hull of all n, vertex for vertex, copies included: an
+// output-sensitive hull run on them alone does its work on the thin band
+// along the boundary that mark_hull_candidates leaves.
+std::int32_t keep_hull_candidates(const Point* points, std::int32_t n, const HullCandidates& marks, Point* kept);
+
 // The marked indices among count words of marks, in ascending order
 // (Ascending) or descending order: next(i) gives each in turn, then false.
 template <bool Ascending>

@@ -292,14 +292,22 @@ std::int32_t first_group_size(std::int32_t n) {
 }
 
 template <class Steps>
-std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& steps) {
-    HULL_PRECONDITION(n >= 0 && n <= kHullChanPointCapacity);
-    HULL_PRECONDITION(is_sorted_by_position(points, n));
-    if (std::int32_t h = 0; outline_of_one_position(points, hull, n, h)) return h;
+std::int32_t build(const Point* all_points, Point* hull, std::int32_t n_all, Steps& steps) {
+    HULL_PRECONDITION(n_all >= 0 && n_all <= kHullChanPointCapacity);
+    HULL_PRECONDITION(is_sorted_by_position(all_points, n_all));
+    if (std::int32_t h = 0; outline_of_one_position(all_points, hull, n_all, h)) return h;
+
+    // The groups are made of the hull's candidates alone (the kernel's
+    // filter, as the chain uses it): their hull is the hull of all points.
+    HullCandidates marks;
+    const SetTurns turns = mark_hull_candidates(all_points, n_all, marks);
+    steps.candidates(all_points, n_all, marks);
+    DefaultPoints<kHullChanPointCapacity> candidates;
+    const Point* const points = candidates.data();
+    const std::int32_t n = keep_hull_candidates(all_points, n_all, marks, candidates.data());
 
     DefaultPoints<kHullChanPointCapacity> upper, lower;
     std::int32_t upper_lengths[kChanMostGroups], lower_lengths[kChanMostGroups];
-    const SetTurns turns = SetTurns::of(points, n);
     const std::int32_t first_size = first_group_size<Steps>(n);
     Groups groups{n, first_size, (n + first_size - 1) / first_size, {upper.data(), lower.data()},
                   {upper_lengths, lower_lengths}};

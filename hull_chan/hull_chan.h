@@ -1,4 +1,5 @@
-// Chan's algorithm: groups of m points are hulled with the monotone chain,
+// Chan's algorithm on the hull's candidates (hull_candidates.h): groups of
+// m of them are hulled with the monotone chain's pass,
 // then wrapped from vertex to vertex with tangents found by binary search
 // on each group's hull; m is squared until the wrap closes. O(n log h).
 #pragma once
@@ -17,9 +18,11 @@ inline constexpr std::int32_t kChanFirstGroupSize = 256;
 // The most groups a round has, and so the room for their chains' lengths.
 inline constexpr std::int32_t kChanMostGroups =
     (kHullChanPointCapacity + kChanFirstGroupSize - 1) / kChanFirstGroupSize;
-// Stack that one call takes for arrays of its own: the groups' upper and
-// lower chains, as many points as the input on each side, and their lengths.
+// Stack that one call takes for arrays of its own: the hull's candidates
+// (their marks and the points kept), the groups' upper and lower chains, as
+// many points as the input on each side, and their lengths.
 inline constexpr std::size_t kChanStackBytes =
+    sizeof(HullCandidates) + sizeof(Point) * kHullChanPointCapacity +
     2 * (sizeof(Point) * kHullChanPointCapacity + sizeof(std::int32_t) * kChanMostGroups);
 
 // Hull of the first n points (sorted with compare_points,

@@ -37,6 +37,7 @@ constexpr std::int8_t kCopies = 2;
 
 // Scratch of one call, in automatic storage (kKsStackBytes).
 struct Scratch {
+    HullCandidates marks;
     DefaultPoints<kHullKsPointCapacity + 2> regions;     // both sides' points, two ends each
     DefaultPoints<kHullKsPointCapacity + 2> candidates;  // the prune and search's, two by two
     std::array<PlainDirection, kHullKsPointCapacity / 2 + 1> directions;  // of the pairs of candidates
@@ -254,29 +255,30 @@ std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& step
     if (std::int32_t h = 0; outline_of_one_position(points, hull, n, h)) return h;
 
     Scratch scratch;
-    const SetTurns turns = SetTurns::of(points, n);
+    // Only the hull's candidates on a side's chain (the kernel's filter, as
+    // the chain uses it) can be its vertices.
+    HullCandidates& marks = scratch.marks;
+    const SetTurns turns = mark_hull_candidates(points, n, marks);
+    steps.candidates(points, n, marks);
     steps.phase(StepPhase::split);
-    // Each side's points: its two ends and, in the order of its pass, the
-    // points strictly beyond the line from one to the other.
-    std::int8_t* const sides = scratch.sides.data();
-    line_sides(turns, points[0], points[n - 1], points, n, sides);
-    if constexpr (Steps::kRecording) steps.unseen_turns(n);
+    // Each side's points: its two ends and, in the order of its pass, its
+    // candidates strictly beyond the line from one to the other.
+    const SetLine ends(turns, points[0], points[n - 1]);
+    const std::int32_t words = (n + 63) / 64;
+    const auto side_points = [&](auto marked, int side, Point* region) {
+        std::int32_t count = 0, i = 0;
+        while (marked.next(i)) {
+            const bool end = i == 0 || i == n - 1;
+            if constexpr (Steps::kRecording) steps.unseen_turns(end ? 0 : 1);
+            region[count] = points[i];
+            count += end || ends.side(points[i]) == side;
+        }
+        return count;
+    };
     Point* const upper = scratch.regions.data();
-    upper[0] = points[0];
-    std::int32_t upper_count = 1;
-    for (std::int32_t i = 1; i < n - 1; ++i) {
-        upper[upper_count] = points[i];
-        upper_count += sides[i] > 0;
-    }
-    upper[upper_count++] = points[n - 1];
+    const std::int32_t upper_count = side_points(MarkedPoints<true>(marks.upper, words), 1, upper);
     Point* const lower = upper + upper_count;
-    lower[0] = points[n - 1];
-    std::int32_t lower_count = 1;
-    for (std::int32_t i = n - 2; i > 0; --i) {
-        lower[lower_count] = points[i];
-        lower_count += sides[i] < 0;
-    }
-    lower[lower_count++] = points[0];
+    const std::int32_t lower_count = side_points(MarkedPoints<false>(marks.lower, words), -1, lower);
 
     std::int32_t h = 0;
     SideHull<Steps> upper_side(turns, 1, scratch, hull, h, steps);

@@ -11,12 +11,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// Stack that one call takes for arrays of its own: the points in question
+// Stack that one call takes for arrays of its own: the marks of the hull's
+// candidates, the points in question
 // on both sides of the hull (the input and the two ends twice), the prune
 // and search's candidates, their pairs' directions and signs, and a side
 // per point.
 inline constexpr std::size_t kKsStackBytes =
-    2 * sizeof(Point) * (kHullKsPointCapacity + 2) +
+    sizeof(HullCandidates) + 2 * sizeof(Point) * (kHullKsPointCapacity + 2) +
     (sizeof(PlainDirection) + sizeof(std::int8_t)) * (kHullKsPointCapacity / 2 + 1) +
     sizeof(std::int8_t) * kHullKsPointCapacity;
 

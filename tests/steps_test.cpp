@@ -88,23 +88,23 @@ const StepRow kRows[] = {
      "kraj rada, ukupno testova skretanja: 43, stavljanja na stek: 7, skidanja sa steka: 0", 3,
      "korak 4/23: ivica (0, 0) -> (50, 0), trazi se najdalja tacka van nje; najdalja tacka je (25, 30)"},
     {"ChanSquare", hull_chan_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
-     "kraj rada, ukupno testova skretanja: 15, stavljanja na stek: 4, skidanja sa steka: 0", 3,
-     "korak 4/17: obilazak omotaca od temena do temena"},
-    // Groups of 4: the upper side has more than 4 vertices, so the wrap is
-    // given up and one group of 16 holds the hull.
+     "kraj rada, ukupno testova skretanja: 10, stavljanja na stek: 4, skidanja sa steka: 0", 11,
+     "korak 12/17: (0, 4) -> (4, 0) -> (4, 4): skretanje ulevo"},
+    // The filter leaves out (25, 10); groups of 4: the upper side has more
+    // than 4 vertices, so the wrap is given up and one group of 16 holds the hull.
     {"ChanDome", hull_chan_recorded, &kDome,
      {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", ""},
-     "kraj rada, ukupno testova skretanja: 35, stavljanja na stek: 4, skidanja sa steka: 0", 8,
-     "korak 9/22: (0, 0) -> (5, 15) -> (25, 30): skretanje udesno; tangenta dodiruje grupu u tacki (50, 0)"},
+     "kraj rada, ukupno testova skretanja: 28, stavljanja na stek: 4, skidanja sa steka: 0", 7,
+     "korak 8/18: kandidat za sledecu ivicu: (0, 0) -> (5, 15); tangenta dodiruje grupu u tacki (25, 30)"},
     // The column x = 0 straddles the first median line.
     {"KsSquare", hull_ks_recorded, &kSquare, {"0,0", "0,0 0,4", "0,0 0,4 4,4", "0,0 0,4 4,4 4,0"},
-     "kraj rada, ukupno testova skretanja: 17, stavljanja na stek: 4, skidanja sa steka: 0", 2,
-     "korak 3/7: prava podele x = 0; most preko prave podele: (0, 0) -> (0, 4)"},
+     "kraj rada, ukupno testova skretanja: 14, stavljanja na stek: 4, skidanja sa steka: 0", 3,
+     "korak 4/8: prava podele x = 0; most preko prave podele: (0, 0) -> (0, 4)"},
     {"KsDome", hull_ks_recorded, &kDome,
      {"0,0", "0,0 5,15", "0,0 5,15 15,25", "0,0 5,15 15,25 25,30", "0,0 5,15 15,25 25,30 35,25",
       "0,0 5,15 15,25 25,30 35,25 45,15", "0,0 5,15 15,25 25,30 35,25 45,15 50,0"},
-     "kraj rada, ukupno testova skretanja: 56, stavljanja na stek: 7, skidanja sa steka: 0", 3,
-     "korak 4/11: prava podele x = 8; most preko prave podele: (5, 15) -> (15, 25)"},
+     "kraj rada, ukupno testova skretanja: 54, stavljanja na stek: 7, skidanja sa steka: 0", 3,
+     "korak 4/12: prava podele x = 20; most preko prave podele: (15, 25) -> (25, 30)"},
 };
 
 class RecordedSteps : public testing::TestWithParam<StepRow> {};
