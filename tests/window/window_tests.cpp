@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Scenes, ProgramWindow, testing::ValuesIn(kScenes),
 
 // A step (s), a zoom (+, a wheel notch) change the picture; the end (e) and
 // the opening framing (0) bring back the very picture the window opened
-// with, which is the designed one.
+// with, which is the default one.
 TEST(WindowKeys, StepsAndZoomReturnToTheOpeningPicture) {
     WindowUnderTest under_test(kScenes[0].scene);
     const WindowId window = under_test.wait_until_shown();
