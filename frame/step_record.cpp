@@ -173,6 +173,9 @@ StepState StepLog::state_after(std::int32_t step) const {
     const std::int32_t own = firsts_[static_cast<std::size_t>(step)];
     const std::size_t end = step + 1 < steps() ? static_cast<std::size_t>(firsts_[static_cast<std::size_t>(step) + 1])
                                                : events_.size();
+    // Polygons stay drawn through later phases (Chan's group hulls through
+    // the wrap) until a phase draws polygons of its own.
+    bool new_polygons_replace = false;
     for (std::size_t i = 0; i < end; ++i) {
         const StepEvent& e = events_[i];
         const bool this_step = static_cast<std::int32_t>(i) >= own;
@@ -186,7 +189,7 @@ StepState StepLog::state_after(std::int32_t step) const {
                 state.earlier = std::move(state.stack);
                 state.stack.clear();
                 state.dropped.clear();
-                state.polygons.clear();
+                new_polygons_replace = true;
                 state.candidate.reset();
                 state.current.reset();
                 state.divide.reset();
@@ -228,7 +231,11 @@ StepState StepLog::state_after(std::int32_t step) const {
                 }
                 break;
             case Kind::divide: state.divide = e.a.x; break;
-            case Kind::polygon: state.polygons.push_back(pooled()); break;
+            case Kind::polygon:
+                if (new_polygons_replace) state.polygons.clear();
+                new_polygons_replace = false;
+                state.polygons.push_back(pooled());
+                break;
             case Kind::unseen_turns: state.turns += e.count; break;
             case Kind::candidates: {
                 const std::vector<Point> left_out = pooled();

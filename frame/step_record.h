@@ -48,7 +48,7 @@ struct StepState {
     std::optional<ShownEdge> candidate;  // until another one, or the next phase
     std::optional<ShownEdge> current;    // likewise
     std::optional<float> divide;         // likewise
-    std::vector<std::vector<Point>> polygons;  // of this phase
+    std::vector<std::vector<Point>> polygons;  // of the last phase that drew any
 
     // The step's own test and what it found.
     std::vector<Point> turn;  // a, b, c of its turn test, or none

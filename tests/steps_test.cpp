@@ -131,6 +131,22 @@ TEST_P(RecordedSteps, StacksCountsAndWords) {
     EXPECT_FALSE(log.capped());
 }
 
+// Chan's group hulls stay drawn while the wrap takes tangents to them.
+TEST(RecordedStepsChan, GroupHullsStayThroughTheWrap) {
+    const std::vector<Point> points = sorted(kDome);
+    std::vector<Point> hull(2 * points.size());
+    StepLog log;
+    log.record(hull_chan_recorded, points.data(), hull.data(), static_cast<std::int32_t>(points.size()));
+    std::int32_t wrap_steps = 0;
+    for (std::int32_t step = 0; step < log.steps(); ++step) {
+        const StepState state = log.state_after(step);
+        if (state.phase != StepPhase::wrap) continue;
+        ++wrap_steps;
+        EXPECT_EQ(state.polygons.size(), 2u) << log.words(step);
+    }
+    EXPECT_GT(wrap_steps, 0);
+}
+
 // A run that makes more steps than are kept is ended at the bound, which
 // its last step says.
 TEST(RecordedStepsCapped, EndTheRunAtTheBoundAndSaySo) {
