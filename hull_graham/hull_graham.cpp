@@ -75,7 +75,6 @@ std::int32_t build(const Point* points, Point* hull, std::int32_t n, Steps& step
             steps.turn(hull[h - 2], hull[h - 1], next, turn);
             if (turn > 0) break;
             steps.pop(hull[h - 1]);
-            steps.mark(hull[h - 1], StepMark::discarded);
             --h;
         }
         hull[h++] = next;

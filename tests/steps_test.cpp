@@ -64,8 +64,8 @@ const StepRow kRows[] = {
     // the stack to the last point in the order is passed over with one test.
     {"GrahamSquare", hull_graham_recorded, &kSquare,
      {"0,0", "0,0 2,0", "0,0", "0,0 4,0", "0,0 4,0 4,4", "0,0 4,0 4,4 0,4"},
-     "kraj rada, ukupno testova skretanja: 9, stavljanja na stek: 5, skidanja sa steka: 1", 11,
-     "korak 12/17: (4, 0) -> (0, 4) -> (2, 2): tacke na jednoj pravoj; tacka (2, 2) odbacena, nije teme"},
+     "kraj rada, ukupno testova skretanja: 9, stavljanja na stek: 5, skidanja sa steka: 1", 10,
+     "korak 11/16: (4, 0) -> (0, 4) -> (2, 2): tacke na jednoj pravoj; tacka (2, 2) odbacena, nije teme"},
     {"GrahamDome", hull_graham_recorded, &kDome,
      {"0,0", "0,0 50,0", "0,0 50,0 45,15", "0,0 50,0 45,15 35,25", "0,0 50,0 45,15 35,25 25,30",
       "0,0 50,0 45,15 35,25 25,30 15,25", "0,0 50,0 45,15 35,25 25,30 15,25 5,15"},
