@@ -17,9 +17,13 @@ check='for fd in /proc/$$/fd/*; do [[ ! $fd -ef $LOCK ]] || echo "$0" >>"$HELD";
   for fd in 0 1 2; do [[ -e /proc/$$/fd/$fd ]] || echo "$0 without $fd" >>"$HELD"; done'
 for tool in cmake apt-get; do stub "$work/bin/$tool" "$check"'; echo "$0 $*" >>"$CALLS"'; done
 stub "$work/bin/dpkg-query" "$check"'; printf "install ok installed"'
-# For n = 3000 the generator makes $HOLD.held and waits while $HOLD exists.
+# For n = 3000 the generator makes $HOLD.held and waits while $HOLD exists,
+# one process as the real one is: it waits in bash's own read (on a FIFO
+# nobody writes), so a signal that ends it leaves no sleep running.
+export NEVER=$work/never && mkfifo "$NEVER"
 stub "$p/build-run/generator/generator" "$check"'; read -r n; read -r r; echo "$n $r" >generator.test
-  [[ $n == 3000 ]] && touch "$HOLD.held"; i=0; while [[ $n == 3000 && -e $HOLD ]] && (( i++ < 6000 )); do sleep 0.05; done'
+  [[ $n == 3000 ]] && >"$HOLD.held"; exec 3<>"$NEVER"
+  i=0; while [[ $n == 3000 && -e $HOLD ]] && (( i++ < 6000 )); do read -rt 0.05 -u 3; done; exit 0'
 programs=(hull_brute hull_chain hull_graham hull_jarvis hull_quick hull_chan hull_ks)
 for program in "${programs[@]}"; do
   stub "$p/build-run/$program/$program" "$check"'; read -r n r <generator.test; l=${0##*/hull_}
